@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quillby {
+
+// Text in tables and simulator files is 8-bit Windows-1252, as the simulator writes it; the
+// terminal, Qt and file paths on Linux speak UTF-8. These convert at those borders.
+
+// The Unicode code point of one Windows-1252 byte. The five bytes Windows-1252 leaves undefined
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 control of the same number, as Windows maps them.
+char32_t windows1252ToCodePoint(unsigned char byte);
+
+// The Windows-1252 byte of a code point, or nothing when the code page cannot hold it.
+std::optional<unsigned char> codePointToWindows1252(char32_t codePoint);
+
+std::string windows1252ToUtf8(std::string_view text);
+
+// Every code point that Windows-1252 cannot hold, and every malformed UTF-8 sequence, becomes
+// `replacement`.
+std::string utf8ToWindows1252(std::string_view text, char replacement = '?');
+
+bool isValidUtf8(std::string_view text);
+
+// Appends the UTF-8 form of one code point.
+void appendUtf8(std::string& out, char32_t codePoint);
+
+} // namespace quillby
