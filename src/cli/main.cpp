@@ -1,6 +1,22 @@
-#include <cstdio>
+#include "cli/Commands.h"
 
-int main() {
-    std::puts("quillby-cli");
-    return 0;
+#include "platform/Error.h"
+
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+    using namespace quillby::cli;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    try {
+        return runCommand(args);
+    } catch (const UsageError& e) {
+        std::fprintf(stderr, "%s\n%s", e.what(), usageText().c_str());
+        return 2;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "quillby-cli: %s\n", e.what());
+        return 1;
+    }
 }

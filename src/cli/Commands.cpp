@@ -1,0 +1,27 @@
+#include "cli/Commands.h"
+
+#include <cstdio>
+
+namespace quillby::cli {
+
+std::string usageText() {
+    return "usage: quillby-cli dump [--format text|csv|json] FILE\n";
+}
+
+int runCommand(const std::vector<std::string>& args) {
+    if (args.empty()) {
+        throw UsageError("quillby-cli: no command given");
+    }
+    const std::string& command = args.front();
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (command == "dump") {
+        return runDump(rest);
+    }
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::fputs(usageText().c_str(), stdout);
+        return 0;
+    }
+    throw UsageError("quillby-cli: unknown command '" + command + "'");
+}
+
+} // namespace quillby::cli

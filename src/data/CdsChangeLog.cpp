@@ -1,0 +1,48 @@
+#include "data/CdsChangeLog.h"
+
+#include "data/CdsFormat.h"
+#include "platform/Error.h"
+
+#include <string>
+
+namespace quillby::cds {
+
+std::vector<std::size_t> visibleRows(std::span<const std::uint8_t> status,
+                                     std::span<const std::uint32_t> changeLog,
+                                     const std::string& quotedFileName) {
+    const std::size_t rows = status.size();
+    constexpr std::uint32_t kNone = 0;
+    std::vector<std::uint32_t> replacedBy(rows + 1, kNone); // 1-based
+    std::vector<char> isReplacement(rows + 1, 0);
+    for (std::size_t e = 0; e + 2 < changeLog.size(); e += 3) {
+        const std::uint32_t version = changeLog[e];
+        const std::uint32_t previous = changeLog[e + 1];
+        if (version == 0 || version > rows || previous > rows) {
+            throw Error(quotedFileName + " is damaged: its change log names a row it does not hold");
+        }
+        if ((changeLog[e + 2] & kChangeModify) != 0 && previous != 0 && previous != version) {
+            replacedBy[previous] = version;
+            isReplacement[version] = 1;
+        }
+    }
+    std::vector<std::size_t> order;
+    order.reserve(rows);
+    for (std::uint32_t n = 1; n <= rows; ++n) {
+        if (isReplacement[n]) {
+            continue; // shown where the row it replaced stood
+        }
+        std::uint32_t current = n;
+        for (std::size_t steps = 0; replacedBy[current] != kNone; ++steps) {
+            if (steps > rows) {
+                throw Error(quotedFileName + " is damaged: its change log goes round in a circle");
+            }
+            current = replacedBy[current];
+        }
+        if ((status[current - 1] & kRowHidden) == 0) {
+            order.push_back(current - 1);
+        }
+    }
+    return order;
+}
+
+} // namespace quillby::cds

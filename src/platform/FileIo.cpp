@@ -1,0 +1,196 @@
+#include "platform/FileIo.h"
+
+#include "platform/AsciiCase.h"
+#include "platform/Error.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <random>
+#include <unistd.h>
+
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#endif
+
+namespace quillby {
+
+namespace {
+
+constexpr std::size_t kWriteChunk = 1 << 20;
+
+std::string quoted(const std::filesystem::path& path) {
+    return "\"" + path.string() + "\"";
+}
+
+#ifdef _WIN32
+int syncFile(int fd) {
+    return _commit(fd);
+}
+#else
+int syncFile(int fd) {
+    return ::fsync(fd);
+}
+#endif
+
+// A name no other writer picks: the target's name, the process id and a random number.
+std::filesystem::path temporaryNameFor(const std::filesystem::path& target) {
+    static std::atomic<unsigned> counter{0};
+    static const unsigned seed = std::random_device{}();
+    const unsigned n = seed + counter.fetch_add(1);
+    return target.parent_path() / ("." + target.filename().string() + "." +
+                                    std::to_string(::getpid()) + "." + std::to_string(n) + ".tmp");
+}
+
+} // namespace
+
+std::string readWholeFile(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    if (fd < 0) {
+        throw Error("Cannot open file " + quoted(path) + ". " + std::strerror(errno));
+    }
+    std::string bytes;
+    struct FdCloser {
+        int fd;
+        ~FdCloser() { ::close(fd); }
+    } closer{fd};
+    if (const off_t size = ::lseek(fd, 0, SEEK_END); size > 0) {
+        bytes.reserve(static_cast<std::size_t>(size));
+    }
+    ::lseek(fd, 0, SEEK_SET);
+    char chunk[1 << 16];
+    while (true) {
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw Error("Cannot read file " + quoted(path) + ". " + std::strerror(errno));
+        }
+        if (n == 0) {
+            break;
+        }
+        bytes.append(chunk, static_cast<std::size_t>(n));
+    }
+    return bytes;
+}
+
+std::filesystem::path findFileIgnoringCase(const std::filesystem::path& path) {
+    std::error_code error;
+    if (std::filesystem::exists(path, error)) {
+        return path;
+    }
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+    const std::string name = path.filename().string();
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        if (equalsIgnoringAsciiCase(entry.path().filename().string(), name)) {
+            return path.has_parent_path() ? folder / entry.path().filename()
+                                          : entry.path().filename();
+        }
+    }
+    return path;
+}
+
+AtomicFile::AtomicFile(std::filesystem::path target) : m_target(std::move(target)) {
+    // Replace what a link points to, not the link.
+    std::error_code error;
+    if (std::filesystem::is_symlink(m_target, error)) {
+        const auto resolved = std::filesystem::weakly_canonical(m_target, error);
+        if (!error) {
+            m_target = resolved;
+        }
+    }
+    for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
+        m_temporary = temporaryNameFor(m_target);
+        m_fd = ::open(m_temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_TRUNC, 0666);
+        if (m_fd < 0 && errno != EEXIST) {
+            break;
+        }
+    }
+    if (m_fd < 0) {
+        throw Error("Cannot create file " + quoted(m_target) + ". " + std::strerror(errno));
+    }
+    m_buffer.reserve(kWriteChunk);
+}
+
+AtomicFile::~AtomicFile() {
+    if (m_fd >= 0) {
+        ::close(m_fd);
+    }
+    if (!m_committed) {
+        ::unlink(m_temporary.c_str());
+    }
+}
+
+void AtomicFile::fail(const char* action, int error) {
+    throw Error(std::string("Cannot ") + action + " file " + quoted(m_target) + ". " +
+                std::strerror(error));
+}
+
+void AtomicFile::flushBuffer() {
+    const char* p = m_buffer.data();
+    std::size_t left = m_buffer.size();
+    while (left > 0) {
+        const ssize_t n = ::write(m_fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            fail("write", errno);
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    m_buffer.clear();
+}
+
+void AtomicFile::write(std::string_view bytes) {
+    if (m_buffer.size() + bytes.size() > kWriteChunk) {
+        flushBuffer();
+    }
+    if (bytes.size() >= kWriteChunk) {
+        m_buffer.assign(bytes);
+        flushBuffer();
+        return;
+    }
+    m_buffer.append(bytes);
+}
+
+void AtomicFile::commit() {
+    flushBuffer();
+    if (syncFile(m_fd) != 0) {
+        fail("write", errno);
+    }
+    const int fd = m_fd;
+    m_fd = -1;
+    if (::close(fd) != 0) {
+        fail("write", errno);
+    }
+#ifdef _WIN32
+    if (!MoveFileExW(m_temporary.c_str(), m_target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        fail("replace", EACCES);
+    }
+#else
+    if (::rename(m_temporary.c_str(), m_target.c_str()) != 0) {
+        fail("replace", errno);
+    }
+    // Make the rename itself durable.
+    const std::filesystem::path folder = m_target.has_parent_path() ? m_target.parent_path() : ".";
+    if (const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY); dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+#endif
+    m_committed = true;
+}
+
+void writeFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+    AtomicFile file(target);
+    file.write(bytes);
+    file.commit();
+}
+
+} // namespace quillby

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace quillby {
+
+// The whole content of a file; an Error "Cannot open file "NAME". REASON" when it cannot be
+// read. Messages name the file as the caller gave it.
+std::string readWholeFile(const std::filesystem::path& path);
+
+// The path of an existing file whose name equals the last part of `path` without regard to
+// case ("flight.cds" finds "Flight.cds"), as Windows would open it; `path` itself when it exists
+// as written or when nothing matches.
+std::filesystem::path findFileIgnoringCase(const std::filesystem::path& path);
+
+// Writes a file whole or not at all: the bytes go to a temporary file in the target's folder,
+// which replaces the target only when everything was written and flushed to disk. Until then,
+// and whenever a write fails or the process dies, the earlier file stays as it was.
+class AtomicFile {
+public:
+    explicit AtomicFile(std::filesystem::path target);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    void write(std::string_view bytes);
+    // Puts the new file in place of the target.
+    void commit();
+
+private:
+    void flushBuffer();
+    [[noreturn]] void fail(const char* action, int error);
+
+    std::filesystem::path m_target;
+    std::filesystem::path m_temporary;
+    std::string m_buffer;
+    int m_fd = -1;
+    bool m_committed = false;
+};
+
+// Writes `bytes` through an AtomicFile.
+void writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+
+} // namespace quillby
