@@ -1,6 +1,7 @@
 #include "data/TableFile.h"
 
 #include "data/CdsReader.h"
+#include "data/ChunkedInput.h"
 #include "data/CdsWriter.h"
 #include "data/CdsXmlReader.h"
 #include "platform/FileIo.h"
@@ -20,10 +21,17 @@ bool looksLikeXml(std::string_view bytes) {
 } // namespace
 
 Table readTableFile(const std::filesystem::path& path) {
-    const std::filesystem::path file = findFileIgnoringCase(path);
-    const std::string bytes = readWholeFile(file);
-    const std::string name = file.string();
-    return looksLikeXml(bytes) ? readCdsXml(bytes, name) : readCdsPacket(bytes, name);
+    const std::filesystem::path found = findFileIgnoringCase(path);
+    InputFile file(found);
+    ChunkedInput input(file);
+    input.readMore();
+    const std::string name = found.string();
+    if (!looksLikeXml(input.window())) {
+        return readCdsPacket(input, name);
+    }
+    while (input.readMore()) {
+    }
+    return readCdsXml(input.window(), name);
 }
 
 void writeTableFile(const Table& table, const std::filesystem::path& path) {

@@ -47,34 +47,48 @@ std::filesystem::path temporaryNameFor(const std::filesystem::path& target) {
 } // namespace
 
 std::string readWholeFile(const std::filesystem::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY);
-    if (fd < 0) {
-        throw Error("Cannot open file " + quoted(path) + ". " + std::strerror(errno));
-    }
-    std::string bytes;
-    struct FdCloser {
-        int fd;
-        ~FdCloser() { ::close(fd); }
-    } closer{fd};
-    if (const off_t size = ::lseek(fd, 0, SEEK_END); size > 0) {
-        bytes.reserve(static_cast<std::size_t>(size));
-    }
-    ::lseek(fd, 0, SEEK_SET);
-    char chunk[1 << 16];
+    InputFile file(path);
+    // Read straight into a buffer of the file's size; a file that grows meanwhile is read on.
+    std::string bytes(file.size(), '\0');
+    std::size_t filled = 0;
     while (true) {
-        const ssize_t n = ::read(fd, chunk, sizeof chunk);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw Error("Cannot read file " + quoted(path) + ". " + std::strerror(errno));
+        if (filled == bytes.size()) {
+            bytes.resize(bytes.size() + (1 << 16));
         }
+        const std::size_t n = file.read(bytes.data() + filled, bytes.size() - filled);
         if (n == 0) {
             break;
         }
-        bytes.append(chunk, static_cast<std::size_t>(n));
+        filled += n;
     }
+    bytes.resize(filled);
     return bytes;
+}
+
+InputFile::InputFile(const std::filesystem::path& path) : m_path(path) {
+    m_fd = ::open(path.c_str(), O_RDONLY);
+    if (m_fd < 0) {
+        throw Error("Cannot open file " + quoted(path) + ". " + std::strerror(errno));
+    }
+    const off_t size = ::lseek(m_fd, 0, SEEK_END);
+    ::lseek(m_fd, 0, SEEK_SET);
+    m_size = size > 0 ? static_cast<std::uint64_t>(size) : 0;
+}
+
+InputFile::~InputFile() {
+    ::close(m_fd);
+}
+
+std::size_t InputFile::read(char* buffer, std::size_t count) {
+    while (true) {
+        const ssize_t n = ::read(m_fd, buffer, count);
+        if (n >= 0) {
+            return static_cast<std::size_t>(n);
+        }
+        if (errno != EINTR) {
+            throw Error("Cannot read file " + quoted(m_path) + ". " + std::strerror(errno));
+        }
+    }
 }
 
 std::filesystem::path findFileIgnoringCase(const std::filesystem::path& path) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -9,6 +10,25 @@ namespace quillby {
 // The whole content of a file; an Error "Cannot open file "NAME". REASON" when it cannot be
 // read. Messages name the file as the caller gave it.
 std::string readWholeFile(const std::filesystem::path& path);
+
+// A file open for reading, read piece by piece by its user.
+class InputFile {
+public:
+    // An Error "Cannot open file "NAME". REASON" when it cannot be opened.
+    explicit InputFile(const std::filesystem::path& path);
+    ~InputFile();
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    std::uint64_t size() const { return m_size; }
+    // Reads up to `count` bytes; 0 at the end of the file.
+    std::size_t read(char* buffer, std::size_t count);
+
+private:
+    std::filesystem::path m_path;
+    int m_fd = -1;
+    std::uint64_t m_size = 0;
+};
 
 // The path of an existing file whose name equals the last part of `path` without regard to
 // case ("flight.cds" finds "Flight.cds"), as Windows would open it; `path` itself when it exists

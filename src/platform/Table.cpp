@@ -76,6 +76,16 @@ RowIndex Table::appendRow() {
     return static_cast<RowIndex>(m_rowCount++);
 }
 
+void Table::resizeRows(std::size_t rows) {
+    if (rows >= std::numeric_limits<RowIndex>::max()) {
+        throw Error("The table is too large: it cannot hold more than 4294967294 rows");
+    }
+    for (Column& column : m_columns) {
+        column.cells.resize(rows, ValuePool::kNoValue);
+    }
+    m_rowCount = rows;
+}
+
 void Table::setValue(RowIndex row, std::size_t field, std::string_view text) {
     const FieldDef& def = m_fields[field];
     if (def.cutsValues() && text.size() > def.size) {

@@ -76,6 +76,9 @@ public:
     void reserveRows(std::size_t rows);
     // Adds a row at the end whose fields hold no value, and returns its number.
     RowIndex appendRow();
+    // Adds or removes rows at the end; added rows hold no value. Loading a file makes its rows
+    // in one step with this.
+    void resizeRows(std::size_t rows);
 
     void setValue(RowIndex row, std::size_t field, std::string_view text);
     void setValue(RowIndex row, std::string_view fieldName, std::string_view text) {

@@ -36,10 +36,17 @@ private:
     void grow();
     std::size_t slotOf(std::uint32_t hash, std::string_view text) const;
 
+    // A slot of the hash index keeps the text's hash, so that most probes and every regrowth
+    // need not look at the text.
+    struct Slot {
+        Id id = kNoValue; // kNoValue: a free slot
+        std::uint32_t hash = 0;
+    };
+
     std::string m_bytes;
     std::vector<std::uint32_t> m_offsets; // id i spans m_offsets[i] .. m_offsets[i + 1]
-    std::vector<std::uint32_t> m_hashes;  // per id, so that growing needs no rehash of texts
-    std::vector<Id> m_slots;              // open addressing; 0 is a free slot
+    std::vector<Slot> m_slots;            // open addressing, linear probing
+    Id m_lastId = kNoValue;               // the id intern() gave last
 };
 
 } // namespace quillby
