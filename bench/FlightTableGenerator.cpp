@@ -54,12 +54,12 @@ GeneratedFlights generateFlightTable(std::size_t rows, unsigned seed) {
     GeneratedFlights out{makeFlightTable(), {codes.begin(), codes.begin() + 5}};
     Table& t = out.table;
     t.reserveRows(rows);
-    using namespace flight;
-    const std::size_t depCode = t.fieldIndex(IcaoCodeDep), depName = t.fieldIndex(DepApt),
-                      arrCode = t.fieldIndex(IcaoCodeArr), arrName = t.fieldIndex(DestApt),
-                      airline = t.fieldIndex(Airline), flightNo = t.fieldIndex(Flight),
-                      timeDep = t.fieldIndex(TimeDep), timeArr = t.fieldIndex(TimeArr),
-                      schedDep = t.fieldIndex(SchedulingDep), schedArr = t.fieldIndex(SchedulingArr);
+    using namespace flightTable;
+    const std::size_t depCode = t.fieldIndex(kIcaoCodeDep), depName = t.fieldIndex(kDepApt),
+                      arrCode = t.fieldIndex(kIcaoCodeArr), arrName = t.fieldIndex(kDestApt),
+                      airline = t.fieldIndex(kAirline), flightNo = t.fieldIndex(kFlight),
+                      timeDep = t.fieldIndex(kTimeDep), timeArr = t.fieldIndex(kTimeArr),
+                      schedDep = t.fieldIndex(kSchedulingDep), schedArr = t.fieldIndex(kSchedulingArr);
     for (std::size_t i = 0; i < rows; ++i) {
         const std::size_t from = airport(random);
         std::size_t to = airport(random);

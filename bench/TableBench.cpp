@@ -20,14 +20,20 @@ const GeneratedFlights& flights() {
     return generated;
 }
 
-// A folder of the benchmark's own under the system's temporary folder.
+// A folder of the benchmark's own under the system's temporary folder, removed at exit.
+struct WorkFolder {
+    std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("quillby-bench-" + std::to_string(::getpid()));
+    WorkFolder() { std::filesystem::create_directories(path); }
+    ~WorkFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
 const std::filesystem::path& workFolder() {
-    static const std::filesystem::path folder = [] {
-        auto path = std::filesystem::temp_directory_path() / ("quillby-bench-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        return path;
-    }();
-    return folder;
+    static const WorkFolder folder;
+    return folder.path;
 }
 
 const std::filesystem::path& savedFile() {
@@ -69,15 +75,15 @@ BENCHMARK(LoadFlightTable)->Unit(benchmark::kMillisecond)->Iterations(5);
 void FilterAndOrderByAirport(benchmark::State& state) {
     Dataset dataset;
     dataset.open(readTableFile(savedFile()));
-    dataset.setIndexFieldNames(std::string(flight::TimeDep));
+    dataset.setIndexFieldNames(std::string(flightTable::kTimeDep));
     dataset.setFiltered(true);
     const auto& hubs = flights().hubs;
     std::size_t choice = 0;
     std::size_t shown = 0;
     for (auto _ : state) {
         const std::string& code = hubs[choice++ % hubs.size()];
-        dataset.setFilter({fieldEquals(std::string(flight::IcaoCodeDep), code),
-                           fieldContains(std::string(flight::SchedulingDep), "3")});
+        dataset.setFilter({fieldEquals(std::string(flightTable::kIcaoCodeDep), code),
+                           fieldContains(std::string(flightTable::kSchedulingDep), "3")});
         shown = dataset.rowCount();
         benchmark::DoNotOptimize(shown);
     }
@@ -88,10 +94,3 @@ BENCHMARK(FilterAndOrderByAirport)->Unit(benchmark::kMillisecond);
 } // namespace
 } // namespace quillby::bench
 
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::filesystem::remove_all(quillby::bench::workFolder());
-    return 0;
-}

@@ -2,32 +2,41 @@
 
 namespace quillby {
 
+namespace {
+
+FieldDef text(std::string_view name, std::uint32_t size) {
+    return FieldDef{std::string(name), size, FieldType::String};
+}
+
+} // namespace
+
 Table makeFlightTable() {
-    using namespace flight;
+    using namespace flightTable;
     return Table(
         {
-            {std::string(IcaoCodeDep), 4},
-            {std::string(DepApt), 30},
-            {std::string(IcaoCodeArr), 4},
-            {std::string(DestApt), 30},
-            {std::string(Airline), 15},
-            {std::string(Flight), 7},
-            {std::string(TimeDep), 5},
-            {std::string(TimeArr), 5},
-            {std::string(TimeNew), 5},
-            {std::string(SchedulingDep), 7},
-            {std::string(SchedulingArr), 7},
-            {std::string(Note), 15},
+            text(kIcaoCodeDep, 4),
+            text(kDepApt, 30),
+            text(kIcaoCodeArr, 4),
+            text(kDestApt, 30),
+            text(kAirline, 15),
+            text(kFlight, 7),
+            text(kTimeDep, 5),
+            text(kTimeArr, 5),
+            text(kTimeNew, 5),
+            text(kSchedulingDep, 7),
+            text(kSchedulingArr, 7),
+            text(kNote, 15),
         },
         {
-            {"TimeIndexArr", std::string(TimeArr)},
-            {"TimeIndexDep", std::string(TimeDep)},
+            IndexDef{std::string(kTimeIndexArr), std::string(kTimeArr)},
+            IndexDef{std::string(kTimeIndexDep), std::string(kTimeDep)},
         });
 }
 
 Table makeAircraftTable() {
-    return Table({{std::string(aircraft::Acn), 6}, {std::string(aircraft::Airline), 30}},
-                 {{"ACN", std::string(aircraft::Acn)}});
+    using namespace aircraftTable;
+    return Table({text(kAcn, 6), text(kAirline, 30)},
+                 {IndexDef{std::string(kAcnIndex), std::string(kAcn)}});
 }
 
 } // namespace quillby

@@ -4,39 +4,51 @@
 
 #include <string_view>
 
-// The three tables of the program: their fields in order, sizes and index definitions, defined
-// here once.
 namespace quillby {
 
-namespace flight {
-inline constexpr std::string_view IcaoCodeDep = "ICAO_CODE_DEP";
-inline constexpr std::string_view DepApt = "DEP_APT";
-inline constexpr std::string_view IcaoCodeArr = "ICAO_CODE_ARR";
-inline constexpr std::string_view DestApt = "DEST_APT";
-inline constexpr std::string_view Airline = "AIRLINE";
-inline constexpr std::string_view Flight = "FLIGHT";
-inline constexpr std::string_view TimeDep = "TIME_DEP";
-inline constexpr std::string_view TimeArr = "TIME_ARR";
-inline constexpr std::string_view TimeNew = "TIME_NEW";
-inline constexpr std::string_view SchedulingDep = "SCHEDULING_DEP";
-inline constexpr std::string_view SchedulingArr = "SCHEDULING_ARR";
-inline constexpr std::string_view Note = "NOTE";
-} // namespace flight
+// The names of the fields and indexes of the program's three tables, kept in one place so that
+// the importers, the table files and the timetable view agree on them, and the two tables the
+// program builds itself, created empty with their fields and indexes.
 
-namespace aircraft {
-inline constexpr std::string_view Acn = "ACN";
-inline constexpr std::string_view Airline = "AIRLINE";
-} // namespace aircraft
+namespace flightTable {
+inline constexpr std::string_view kIcaoCodeDep = "ICAO_CODE_DEP";
+inline constexpr std::string_view kDepApt = "DEP_APT";
+inline constexpr std::string_view kIcaoCodeArr = "ICAO_CODE_ARR";
+inline constexpr std::string_view kDestApt = "DEST_APT";
+inline constexpr std::string_view kAirline = "AIRLINE";
+inline constexpr std::string_view kFlight = "FLIGHT";
+inline constexpr std::string_view kTimeDep = "TIME_DEP";
+inline constexpr std::string_view kTimeArr = "TIME_ARR";
+inline constexpr std::string_view kTimeNew = "TIME_NEW";
+inline constexpr std::string_view kSchedulingDep = "SCHEDULING_DEP";
+inline constexpr std::string_view kSchedulingArr = "SCHEDULING_ARR";
+inline constexpr std::string_view kNote = "NOTE";
 
-// The airport list comes from outside; the program needs these two of its fields.
-namespace airport {
-inline constexpr std::string_view IcaoCode = "ICAO_CODE";
-inline constexpr std::string_view Description = "DESCRIPTION";
-} // namespace airport
+inline constexpr std::string_view kTimeIndexArr = "TimeIndexArr";
+inline constexpr std::string_view kTimeIndexDep = "TimeIndexDep";
 
-// The flight timetable, empty: one row per occurrence of a leg.
+// The weekday digits of a leg that flies every day, Sunday "0" to Saturday "6".
+inline constexpr std::string_view kEveryDay = "0123456";
+} // namespace flightTable
+
+namespace aircraftTable {
+inline constexpr std::string_view kAcn = "ACN";
+inline constexpr std::string_view kAirline = "AIRLINE";
+
+inline constexpr std::string_view kAcnIndex = "ACN";
+} // namespace aircraftTable
+
+// The airport table comes with the program; these are the two fields it must have.
+namespace airportTable {
+inline constexpr std::string_view kIcaoCode = "ICAO_CODE";
+inline constexpr std::string_view kDescription = "DESCRIPTION";
+} // namespace airportTable
+
+// The flight timetable, empty: twelve text fields in the order the table files keep them, and
+// the indexes "TimeIndexArr" on TIME_ARR and "TimeIndexDep" on TIME_DEP.
 Table makeFlightTable();
-// The airline of every aircraft number, empty.
+
+// The aircraft list, empty: ACN (6) and AIRLINE (30), with the index "ACN" on ACN.
 Table makeAircraftTable();
 
 } // namespace quillby

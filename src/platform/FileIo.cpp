@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #ifdef _WIN32
@@ -46,6 +47,21 @@ std::filesystem::path temporaryNameFor(const std::filesystem::path& target) {
 
 } // namespace
 
+std::string systemErrorText(int error) {
+    switch (error) {
+    case ENOENT: return "The system cannot find the file specified.";
+    case ENOTDIR: return "The system cannot find the path specified.";
+    case EACCES:
+    case EPERM:
+    case EISDIR: return "Access is denied.";
+    case ENOSPC:
+    case EDQUOT: return "There is not enough space on the disk.";
+    case EFBIG: return "The file size exceeds the limit allowed and cannot be saved.";
+    case EROFS: return "The media is write protected.";
+    default: return std::strerror(error);
+    }
+}
+
 std::string readWholeFile(const std::filesystem::path& path) {
     InputFile file(path);
     // Read straight into a buffer of the file's size; a file that grows meanwhile is read on.
@@ -68,7 +84,12 @@ std::string readWholeFile(const std::filesystem::path& path) {
 InputFile::InputFile(const std::filesystem::path& path) : m_path(path) {
     m_fd = ::open(path.c_str(), O_RDONLY);
     if (m_fd < 0) {
-        throw Error("Cannot open file " + quoted(path) + ". " + std::strerror(errno));
+        throw Error("Cannot open file " + quoted(path) + ". " + systemErrorText(errno));
+    }
+    struct stat info{};
+    if (::fstat(m_fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+        ::close(m_fd);
+        throw Error("Cannot open file " + quoted(path) + ". " + systemErrorText(EISDIR));
     }
     const off_t size = ::lseek(m_fd, 0, SEEK_END);
     ::lseek(m_fd, 0, SEEK_SET);
@@ -86,7 +107,7 @@ std::size_t InputFile::read(char* buffer, std::size_t count) {
             return static_cast<std::size_t>(n);
         }
         if (errno != EINTR) {
-            throw Error("Cannot read file " + quoted(m_path) + ". " + std::strerror(errno));
+            throw Error("Cannot read file " + quoted(m_path) + ". " + systemErrorText(errno));
         }
     }
 }
@@ -124,7 +145,7 @@ AtomicFile::AtomicFile(std::filesystem::path target) : m_target(std::move(target
         }
     }
     if (m_fd < 0) {
-        throw Error("Cannot create file " + quoted(m_target) + ". " + std::strerror(errno));
+        throw Error("Cannot create file " + quoted(m_target) + ". " + systemErrorText(errno));
     }
     m_buffer.reserve(kWriteChunk);
 }
@@ -140,7 +161,7 @@ AtomicFile::~AtomicFile() {
 
 void AtomicFile::fail(const char* action, int error) {
     throw Error(std::string("Cannot ") + action + " file " + quoted(m_target) + ". " +
-                std::strerror(error));
+                systemErrorText(error));
 }
 
 void AtomicFile::flushBuffer() {

@@ -7,6 +7,10 @@
 
 namespace quillby {
 
+// The text Windows gives for a failed file operation, for the errors users meet ("The system
+// cannot find the file specified."); the system's own text for the rest.
+std::string systemErrorText(int error);
+
 // The whole content of a file; an Error "Cannot open file "NAME". REASON" when it cannot be
 // read. Messages name the file as the caller gave it.
 std::string readWholeFile(const std::filesystem::path& path);

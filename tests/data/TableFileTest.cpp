@@ -57,7 +57,7 @@ TEST(TableFile, AMissingFileIsNamedInTheMessage) {
         FAIL();
     } catch (const Error& e) {
         EXPECT_EQ(std::string(e.what()),
-                  "Cannot open file \"" + missing.string() + "\". No such file or directory");
+                  "Cannot open file \"" + missing.string() + "\". The system cannot find the file specified.");
     }
 }
 
@@ -84,7 +84,7 @@ TEST(TableFile, AFailedWriteLeavesTheEarlierFileAsItWas) {
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_EQ(message, "Cannot write file \"" + file.string() + "\". File too large");
+    EXPECT_EQ(message, "Cannot write file \"" + file.string() + "\". The file size exceeds the limit allowed and cannot be saved.");
     EXPECT_EQ(test::readFile(file), before);
     EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"flight.cds"});
 }
