@@ -94,15 +94,11 @@ std::u32string shownText(std::string_view text) {
     return out;
 }
 
-void writePadded(Writer& w, const std::u32string& text, std::size_t width) {
-    std::string utf8;
+void appendPadded(std::string& line, const std::u32string& text, std::size_t width) {
     for (const char32_t cp : text) {
-        appendUtf8(utf8, cp);
+        appendUtf8(line, cp);
     }
-    w << utf8;
-    for (std::size_t i = text.size(); i < width; ++i) {
-        w << ' ';
-    }
+    line.append(width > text.size() ? width - text.size() : 0, ' ');
 }
 
 void printText(const TableSelection& s, const std::vector<std::string>& titles, Writer& w) {
@@ -114,15 +110,17 @@ void printText(const TableSelection& s, const std::vector<std::string>& titles, 
             width[c] = std::max(width[c], shownText(s.table.text(row, s.fields[c])).size());
         }
     }
+    // Lines carry no trailing blanks, whatever the last columns hold.
     const auto line = [&](const auto& cellText) {
+        std::string text;
         for (std::size_t c = 0; c < columns; ++c) {
             if (c > 0) {
-                w << "  ";
+                text += "  ";
             }
-            // The last column is not padded, so lines carry no trailing blanks.
-            writePadded(w, shownText(cellText(c)), c + 1 < columns ? width[c] : 0);
+            appendPadded(text, shownText(cellText(c)), width[c]);
         }
-        w << '\n';
+        text.erase(text.find_last_not_of(' ') + 1);
+        w << text << '\n';
     };
     line([&](std::size_t c) -> std::string_view { return titles[c]; });
     for (std::size_t c = 0; c < columns; ++c) {

@@ -17,7 +17,9 @@ constexpr std::size_t kInitialSlots = 16;
 
 std::uint64_t load(const char* p, std::size_t n) {
     std::uint64_t word = 0;
-    std::memcpy(&word, p, n);
+    if (n > 0) {
+        std::memcpy(&word, p, n);
+    }
     return word;
 }
 
