@@ -116,6 +116,15 @@ std::string utf8ToWindows1252(std::string_view text, char replacement) {
     return out;
 }
 
+std::u32string utf8ToCodePoints(std::string_view text) {
+    std::u32string out;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        out += decodeUtf8(text, pos).value_or(U'\uFFFD');
+    }
+    return out;
+}
+
 std::string utf16ToWindows1252(std::u16string_view text, char replacement) {
     std::string out;
     out.reserve(text.size());

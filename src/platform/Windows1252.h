@@ -24,6 +24,9 @@ std::string utf8ToWindows1252(std::string_view text, char replacement = '?');
 
 bool isValidUtf8(std::string_view text);
 
+// The code points of UTF-8 text; each malformed byte becomes U+FFFD.
+std::u32string utf8ToCodePoints(std::string_view text);
+
 // Appends the UTF-8 form of one code point.
 void appendUtf8(std::string& out, char32_t codePoint);
 
