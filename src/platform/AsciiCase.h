@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -31,5 +32,25 @@ inline std::string toAsciiUpper(std::string_view text) {
     }
     return out;
 }
+
+// Hash and equality for maps keyed by such names. Both are transparent, so a look-up with a
+// string_view costs no allocation (the INI reader is asked thousands of times per file).
+struct AsciiCaseHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const noexcept {
+        std::size_t hash = 14695981039346656037ull; // FNV-1a over the upper-case form
+        for (const char c : text) {
+            hash = (hash ^ static_cast<unsigned char>(asciiUpper(c))) * 1099511628211ull;
+        }
+        return hash;
+    }
+};
+
+struct AsciiCaseEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const noexcept {
+        return equalsIgnoringAsciiCase(a, b);
+    }
+};
 
 } // namespace quillby

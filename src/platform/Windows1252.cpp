@@ -116,6 +116,50 @@ std::string utf8ToWindows1252(std::string_view text, char replacement) {
     return out;
 }
 
+std::u32string utf8ToCodePoints(std::string_view text) {
+    std::u32string out;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        out += decodeUtf8(text, pos).value_or(U'\uFFFD');
+    }
+    return out;
+}
+
+std::string utf16ToWindows1252(std::u16string_view text, char replacement) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i];
+        const bool highSurrogate = unit >= 0xD800 && unit <= 0xDBFF;
+        if (highSurrogate && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            ++i;
+            out += replacement;
+            continue;
+        }
+        const auto byte = codePointToWindows1252(unit);
+        out += byte ? static_cast<char>(*byte) : replacement;
+    }
+    return out;
+}
+
+char windows1252Upper(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte >= 'a' && byte <= 'z') || (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7)) {
+        return static_cast<char>(byte - 0x20);
+    }
+    switch (byte) {
+    case 0x9A: // s caron
+    case 0x9C: // oe
+    case 0x9E: // z caron
+        return static_cast<char>(byte - 0x10);
+    case 0xFF: // y diaeresis
+        return static_cast<char>(0x9F);
+    default:
+        return c;
+    }
+}
+
 bool isValidUtf8(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size()) {

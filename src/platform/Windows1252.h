@@ -24,7 +24,19 @@ std::string utf8ToWindows1252(std::string_view text, char replacement = '?');
 
 bool isValidUtf8(std::string_view text);
 
+// The code points of UTF-8 text; each malformed byte becomes U+FFFD.
+std::u32string utf8ToCodePoints(std::string_view text);
+
 // Appends the UTF-8 form of one code point.
 void appendUtf8(std::string& out, char32_t codePoint);
+
+// UTF-16 text (as Wine's registry holds it) in the code page; a surrogate pair and every code
+// point the code page cannot hold become one `replacement`, as the ANSI functions of Windows do.
+std::string utf16ToWindows1252(std::u16string_view text, char replacement = '?');
+
+// The capital of a letter of the code page (e to E, \xE9 to \xC9, \x9A to \x8A, \xFF to \x9F);
+// other bytes as they are. Windows folds file names so when it compares them without regard to
+// case; \xDF and \xB5 have no capital in the code page and stay.
+char windows1252Upper(char c);
 
 } // namespace quillby

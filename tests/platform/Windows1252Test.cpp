@@ -28,5 +28,23 @@ TEST(Windows1252, ReplacesWhatItCannotHoldAndMalformedUtf8) {
     EXPECT_FALSE(isValidUtf8("\xED\xA0\x80")) << "a surrogate is not UTF-8";
 }
 
+TEST(Windows1252, ConvertsUtf16WithOneReplacementPerCharacter) {
+    EXPECT_EQ(utf16ToWindows1252(u"FS2002 \u00C9dition \u20AC"), "FS2002 \xC9" "dition \x80");
+    EXPECT_EQ(utf16ToWindows1252(u"\u0141\U0001F600-\xD800"), "?" "?-?")
+        << "a letter outside the code page, a surrogate pair, a lone surrogate";
+}
+
+TEST(Windows1252, UpperCasesTheLettersOfTheCodePage) {
+    const std::string lower = "az\xE0\xE9\xFE\x9A\x9C\x9E\xFF";
+    const std::string upper = "AZ\xC0\xC9\xDE\x8A\x8C\x8E\x9F";
+    for (std::size_t i = 0; i < lower.size(); ++i) {
+        EXPECT_EQ(windows1252Upper(lower[i]), upper[i]) << i;
+        EXPECT_EQ(windows1252Upper(upper[i]), upper[i]) << i;
+    }
+    for (const char same : std::string("_0@[\xF7\xDF\xB5")) {
+        EXPECT_EQ(windows1252Upper(same), same);
+    }
+}
+
 } // namespace
 } // namespace quillby
