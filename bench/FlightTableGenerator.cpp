@@ -59,7 +59,8 @@ GeneratedFlights generateFlightTable(std::size_t rows, unsigned seed) {
                       arrCode = t.fieldIndex(kIcaoCodeArr), arrName = t.fieldIndex(kDestApt),
                       airline = t.fieldIndex(kAirline), flightNo = t.fieldIndex(kFlight),
                       timeDep = t.fieldIndex(kTimeDep), timeArr = t.fieldIndex(kTimeArr),
-                      schedDep = t.fieldIndex(kSchedulingDep), schedArr = t.fieldIndex(kSchedulingArr);
+                      schedDep = t.fieldIndex(kSchedulingDep),
+                      schedArr = t.fieldIndex(kSchedulingArr);
     for (std::size_t i = 0; i < rows; ++i) {
         const std::size_t from = airport(random);
         std::size_t to = airport(random);

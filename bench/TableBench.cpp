@@ -1,12 +1,10 @@
 // Save, load and board query of a 1,000,000-row flight table.
 #include "FlightTableGenerator.h"
-
 #include "data/Schemas.h"
 #include "data/TableFile.h"
 #include "platform/Dataset.h"
 
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <unistd.h>
 
@@ -93,4 +91,3 @@ BENCHMARK(FilterAndOrderByAirport)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace quillby::bench
-

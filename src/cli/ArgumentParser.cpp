@@ -53,7 +53,8 @@ OutputFormat ArgumentParser::format() {
     if (const auto format = parseOutputFormat(name)) {
         return *format;
     }
-    throw UsageError("quillby-cli " + m_command + ": unknown format '" + name + "' (text, csv or json)");
+    throw UsageError("quillby-cli " + m_command + ": unknown format '" + name +
+                     "' (text, csv or json)");
 }
 
 std::string ArgumentParser::onePositional(const std::string& what) {

@@ -60,11 +60,21 @@ std::string jsonString(std::string_view text) {
     std::string out = "\"";
     for (const char c : windows1252ToUtf8(text)) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (static_cast<unsigned char>(c) < 0x20) {
                 static constexpr char kHex[] = "0123456789abcdef";
@@ -152,9 +162,8 @@ void printJson(const TableSelection& s, const std::vector<std::string>& titles, 
     w << "{\"fields\": [";
     for (std::size_t c = 0; c < s.fields.size(); ++c) {
         const FieldDef& def = s.table.fields()[s.fields[c]];
-        w << (c > 0 ? ", " : "") << "{\"name\": " << jsonString(titles[c])
-          << ", \"type\": \"" << fieldTypeName(def.type) << "\", \"size\": " << std::to_string(def.size)
-          << "}";
+        w << (c > 0 ? ", " : "") << "{\"name\": " << jsonString(titles[c]) << ", \"type\": \""
+          << fieldTypeName(def.type) << "\", \"size\": " << std::to_string(def.size) << "}";
     }
     w << "],\n \"rows\": [";
     bool firstRow = true;
@@ -177,14 +186,20 @@ void printJson(const TableSelection& s, const std::vector<std::string>& titles, 
 } // namespace
 
 std::optional<OutputFormat> parseOutputFormat(std::string_view name) {
-    if (name == "text") return OutputFormat::Text;
-    if (name == "csv") return OutputFormat::Csv;
-    if (name == "json") return OutputFormat::Json;
+    if (name == "text")
+        return OutputFormat::Text;
+    if (name == "csv")
+        return OutputFormat::Csv;
+    if (name == "json")
+        return OutputFormat::Json;
     return std::nullopt;
 }
 
 TableSelection TableSelection::whole(const Table& table) {
-    TableSelection s{table, std::vector<RowIndex>(table.rowCount()), std::vector<std::size_t>(table.fieldCount()), {}};
+    TableSelection s{table,
+                     std::vector<RowIndex>(table.rowCount()),
+                     std::vector<std::size_t>(table.fieldCount()),
+                     {}};
     std::iota(s.rows.begin(), s.rows.end(), RowIndex{0});
     std::iota(s.fields.begin(), s.fields.end(), std::size_t{0});
     return s;
@@ -200,9 +215,15 @@ void printTable(const TableSelection& selection, OutputFormat format,
     }
     Writer w(out);
     switch (format) {
-    case OutputFormat::Text: printText(selection, titles, w); break;
-    case OutputFormat::Csv: printCsv(selection, titles, w); break;
-    case OutputFormat::Json: printJson(selection, titles, w); break;
+    case OutputFormat::Text:
+        printText(selection, titles, w);
+        break;
+    case OutputFormat::Csv:
+        printCsv(selection, titles, w);
+        break;
+    case OutputFormat::Json:
+        printJson(selection, titles, w);
+        break;
     }
 }
 

@@ -1,5 +1,4 @@
 #include "cli/Commands.h"
-
 #include "platform/Error.h"
 
 #include <cstdio>

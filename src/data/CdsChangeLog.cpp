@@ -18,7 +18,8 @@ std::vector<std::size_t> visibleRows(std::span<const std::uint8_t> status,
         const std::uint32_t version = changeLog[e];
         const std::uint32_t previous = changeLog[e + 1];
         if (version == 0 || version > rows || previous > rows) {
-            throw Error(quotedFileName + " is damaged: its change log names a row it does not hold");
+            throw Error(quotedFileName +
+                        " is damaged: its change log names a row it does not hold");
         }
         if ((changeLog[e + 2] & kChangeModify) != 0 && previous != 0 && previous != version) {
             replacedBy[previous] = version;

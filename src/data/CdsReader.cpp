@@ -1,10 +1,10 @@
 #include "data/CdsReader.h"
 
 #include "data/ByteCursor.h"
-#include "data/ChunkedInput.h"
 #include "data/CdsChangeLog.h"
 #include "data/CdsFormat.h"
 #include "data/CdsValueText.h"
+#include "data/ChunkedInput.h"
 #include "platform/AsciiCase.h"
 #include "platform/Error.h"
 
@@ -46,8 +46,7 @@ private:
     // Runs a step of reading on the input's window. When the window ends before the step does,
     // more of the file is read and the step runs again; at the end of the file that is damage:
     // "it ends inside `where`".
-    template <typename Step>
-    void reading(const std::string& where, Step step) {
+    template <typename Step> void reading(const std::string& where, Step step) {
         while (true) {
             ByteCursor in(m_input.window());
             try {
@@ -90,7 +89,8 @@ Table PacketReader::read() {
         throw Error(m_name + " holds no field definitions");
     }
     for (std::size_t f = 0; f < m_columns; ++f) {
-        reading("the definition of field " + std::to_string(f + 1), [this](ByteCursor& in) { readField(in); });
+        reading("the definition of field " + std::to_string(f + 1),
+                [this](ByteCursor& in) { readField(in); });
     }
     reading("its table parameters", [this](ByteCursor& in) { readDatasetParams(in); });
     if ((m_flags & kHasDataOffset) != 0 && m_input.position() != m_dataOffset) {
@@ -135,7 +135,8 @@ void PacketReader::readRowsInOrder() {
             // Row n goes on past the window: read it again with more of the file.
             m_input.consume(used);
             if (!m_input.readMore()) {
-                damaged("it ends inside row " + std::to_string(n + 1) + " of " + std::to_string(m_rows));
+                damaged("it ends inside row " + std::to_string(n + 1) + " of " +
+                        std::to_string(m_rows));
             }
         }
     }
@@ -155,7 +156,8 @@ void PacketReader::readRowsOfChangeLog() {
         try {
             status[n] = readRow(in, n, nullptr);
         } catch (const ByteCursor::Truncated&) {
-            damaged("it ends inside row " + std::to_string(n + 1) + " of " + std::to_string(m_rows));
+            damaged("it ends inside row " + std::to_string(n + 1) + " of " +
+                    std::to_string(m_rows));
         }
     }
     const std::vector<std::size_t> order = visibleRows(status, m_changeLog, m_name);
@@ -355,7 +357,8 @@ void PacketReader::readDatasetParams(ByteCursor& in) {
                 text.remove_prefix(std::min(text.size(), line.size() + 1));
                 const std::size_t tab = line.find('\t');
                 if (tab != std::string_view::npos) {
-                    indexes.push_back({std::string(line.substr(0, tab)), std::string(line.substr(tab + 1))});
+                    indexes.push_back(
+                        {std::string(line.substr(0, tab)), std::string(line.substr(tab + 1))});
                 }
             }
         }
@@ -380,7 +383,8 @@ std::uint8_t PacketReader::readRow(ByteCursor& in, std::size_t number, const Row
                 skipValue(in, f);
             }
         } else if (fieldStatus != kFieldNull && fieldStatus != kFieldNotChanged) {
-            damaged("row " + std::to_string(number + 1) + " has a field state the format does not know");
+            damaged("row " + std::to_string(number + 1) +
+                    " has a field state the format does not know");
         }
     }
     return status;
@@ -447,17 +451,37 @@ void PacketReader::storeValue(ByteCursor& in, RowIndex row, std::size_t field) {
     };
     std::string text;
     switch (layout.base) {
-    case kZString: text = std::string(bytes.substr(0, bytes.find('\0'))); break;
-    case kUnicode: text = utf16leToWindows1252(bytes); break;
-    case kInt: text = formatInteger(signedNumber()); break;
-    case kUInt: text = formatUnsigned(number()); break;
-    case kBool: text = formatBoolean(number() != 0); break;
+    case kZString:
+        text = std::string(bytes.substr(0, bytes.find('\0')));
+        break;
+    case kUnicode:
+        text = utf16leToWindows1252(bytes);
+        break;
+    case kInt:
+        text = formatInteger(signedNumber());
+        break;
+    case kUInt:
+        text = formatUnsigned(number());
+        break;
+    case kBool:
+        text = formatBoolean(number() != 0);
+        break;
     case kFloat:
-    case kSingle: text = formatFloat(real()); break;
-    case kDate: text = formatDate(signedNumber()); break;
-    case kTime: text = formatTime(signedNumber()); break;
-    case kTimestamp: text = formatTimestamp(real()); break;
-    default: text = formatHex(bytes); break;
+    case kSingle:
+        text = formatFloat(real());
+        break;
+    case kDate:
+        text = formatDate(signedNumber());
+        break;
+    case kTime:
+        text = formatTime(signedNumber());
+        break;
+    case kTimestamp:
+        text = formatTimestamp(real());
+        break;
+    default:
+        text = formatHex(bytes);
+        break;
     }
     m_table.setValue(row, field, text);
 }

@@ -128,15 +128,16 @@ double extendedToDouble(std::string_view b) {
     for (int i = 7; i >= 0; --i) {
         mantissa = (mantissa << 8) | static_cast<unsigned char>(b[static_cast<std::size_t>(i)]);
     }
-    const unsigned signExponent =
-        static_cast<unsigned char>(b[8]) | (static_cast<unsigned>(static_cast<unsigned char>(b[9])) << 8);
+    const unsigned signExponent = static_cast<unsigned char>(b[8]) |
+                                  (static_cast<unsigned>(static_cast<unsigned char>(b[9])) << 8);
     const bool negative = (signExponent & 0x8000) != 0;
     const int exponent = static_cast<int>(signExponent & 0x7FFF);
     double value;
     if (exponent == 0x7FFF) {
         value = (mantissa << 1) == 0 ? INFINITY : NAN;
     } else {
-        // The mantissa carries its integer bit explicitly: value = mantissa * 2^(exponent-16383-63).
+        // The mantissa carries its integer bit explicitly: value = mantissa *
+        // 2^(exponent-16383-63).
         value = std::ldexp(static_cast<double>(mantissa), exponent - 16383 - 63);
     }
     return negative ? -value : value;
@@ -150,8 +151,9 @@ std::string utf16leToWindows1252(std::string_view bytes) {
                         (static_cast<char32_t>(static_cast<unsigned char>(bytes[i + 1])) << 8);
         if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
             // A surrogate pair stands for one code point beyond the code page anyway.
-            const char32_t low = static_cast<unsigned char>(bytes[i + 2]) |
-                                 (static_cast<char32_t>(static_cast<unsigned char>(bytes[i + 3])) << 8);
+            const char32_t low =
+                static_cast<unsigned char>(bytes[i + 2]) |
+                (static_cast<char32_t>(static_cast<unsigned char>(bytes[i + 3])) << 8);
             if (low >= 0xDC00 && low <= 0xDFFF) {
                 i += 2;
                 unit = 0x10000;

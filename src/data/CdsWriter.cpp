@@ -71,7 +71,9 @@ std::uint32_t widthOf(const Table& table, std::size_t field) {
 std::string PacketWriter::indexDefsText() const {
     std::string text;
     for (const IndexDef& index : m_table.indexes()) {
-        const auto bad = [](const std::string& s) { return s.find_first_of("\t\n") != std::string::npos; };
+        const auto bad = [](const std::string& s) {
+            return s.find_first_of("\t\n") != std::string::npos;
+        };
         if (bad(index.name) || bad(index.fields)) {
             throw Error("The index name '" + index.name + "' cannot be kept in a table file");
         }
@@ -101,7 +103,8 @@ void PacketWriter::write() {
     for (std::size_t f = 0; f < columns; ++f) {
         const std::uint32_t width = widthOf(m_table, f);
         if (width > 0xFFFF) {
-            throw Error("The field '" + m_table.fields()[f].name + "' is too wide for a table file");
+            throw Error("The field '" + m_table.fields()[f].name +
+                        "' is too wide for a table file");
         }
         prefixWidth[f] = width < 255 ? 1 : 2;
         name(m_table.fields()[f].name, "field");

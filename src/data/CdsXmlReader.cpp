@@ -186,13 +186,16 @@ private:
 
 bool XmlPacketReader::decidesUtf8(std::string_view bytes) const {
     const std::string_view declaration = bytes.substr(0, bytes.find("?>"));
-    const std::size_t at = bytes.substr(0, 5) == "<?xml" ? declaration.find("encoding") : std::string_view::npos;
+    const std::size_t at =
+        bytes.substr(0, 5) == "<?xml" ? declaration.find("encoding") : std::string_view::npos;
     if (at != std::string_view::npos) {
         const std::string_view rest = declaration.substr(at);
         const std::size_t quote = rest.find_first_of("\"'");
         if (quote != std::string_view::npos) {
-            const std::string_view value = rest.substr(quote + 1, rest.find(rest[quote], quote + 1) - quote - 1);
-            return equalsIgnoringAsciiCase(value, "UTF-8") || equalsIgnoringAsciiCase(value, "UTF8");
+            const std::string_view value =
+                rest.substr(quote + 1, rest.find(rest[quote], quote + 1) - quote - 1);
+            return equalsIgnoringAsciiCase(value, "UTF-8") ||
+                   equalsIgnoringAsciiCase(value, "UTF8");
         }
     }
     // Without a declared encoding, XML is UTF-8; a writer that put 8-bit text there shows
@@ -232,14 +235,17 @@ std::string XmlPacketReader::decode(std::string_view raw, std::size_t position) 
             const bool hex = entity[1] == 'x' || entity[1] == 'X';
             const std::string_view digits = entity.substr(hex ? 2 : 1);
             std::uint32_t codePoint = 0;
-            const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), codePoint, hex ? 16 : 10);
-            if (digits.empty() || result.ec != std::errc() || result.ptr != digits.data() + digits.size() ||
-                codePoint > 0x10FFFF) {
-                m_scanner.fail(position, "an attribute value holds the unknown character '&" + std::string(entity) + ";'");
+            const auto result = std::from_chars(digits.data(), digits.data() + digits.size(),
+                                                codePoint, hex ? 16 : 10);
+            if (digits.empty() || result.ec != std::errc() ||
+                result.ptr != digits.data() + digits.size() || codePoint > 0x10FFFF) {
+                m_scanner.fail(position, "an attribute value holds the unknown character '&" +
+                                             std::string(entity) + ";'");
             }
             appendUtf8(utf8, codePoint);
         } else {
-            m_scanner.fail(position, "an attribute value holds the unknown entity '&" + std::string(entity) + ";'");
+            m_scanner.fail(position, "an attribute value holds the unknown entity '&" +
+                                         std::string(entity) + ";'");
         }
         i = end;
     }
@@ -258,8 +264,9 @@ const Attribute* findAttribute(const Tag& tag, std::string_view name) {
 // The width the binary form gives a value of a fixed-size type, so that both forms agree.
 std::uint64_t byteWidthOf(std::string_view fieldType) {
     static constexpr std::pair<std::string_view, std::uint64_t> kWidths[] = {
-        {"i1", 1}, {"ui1", 1}, {"i2", 2}, {"ui2", 2}, {"i4", 4}, {"ui4", 4}, {"i8", 8}, {"ui8", 8},
-        {"r4", 4}, {"r8", 8}, {"r10", 10}, {"boolean", 2}, {"date", 4}, {"time", 4}, {"dateTime", 8}};
+        {"i1", 1},   {"ui1", 1},     {"i2", 2},   {"ui2", 2},  {"i4", 4},
+        {"ui4", 4},  {"i8", 8},      {"ui8", 8},  {"r4", 4},   {"r8", 8},
+        {"r10", 10}, {"boolean", 2}, {"date", 4}, {"time", 4}, {"dateTime", 8}};
     for (const auto& [name, width] : kWidths) {
         if (name == fieldType) {
             return width;
@@ -269,15 +276,24 @@ std::uint64_t byteWidthOf(std::string_view fieldType) {
 }
 
 FieldType fieldTypeOf(std::string_view fieldType, bool memo) {
-    if (fieldType == "string") return FieldType::String;
-    if (fieldType == "string.uni") return FieldType::WideString;
-    if (fieldType == "boolean") return FieldType::Boolean;
-    if (fieldType == "date") return FieldType::Date;
-    if (fieldType == "time") return FieldType::Time;
-    if (fieldType == "dateTime") return FieldType::DateTime;
-    if (fieldType == "bin.hex") return memo ? FieldType::Memo : FieldType::Blob;
-    if (fieldType == "r4" || fieldType == "r8" || fieldType == "r10") return FieldType::Float;
-    if (fieldType.size() >= 2 && (fieldType[0] == 'i' || fieldType.substr(0, 2) == "ui")) return FieldType::Integer;
+    if (fieldType == "string")
+        return FieldType::String;
+    if (fieldType == "string.uni")
+        return FieldType::WideString;
+    if (fieldType == "boolean")
+        return FieldType::Boolean;
+    if (fieldType == "date")
+        return FieldType::Date;
+    if (fieldType == "time")
+        return FieldType::Time;
+    if (fieldType == "dateTime")
+        return FieldType::DateTime;
+    if (fieldType == "bin.hex")
+        return memo ? FieldType::Memo : FieldType::Blob;
+    if (fieldType == "r4" || fieldType == "r8" || fieldType == "r10")
+        return FieldType::Float;
+    if (fieldType.size() >= 2 && (fieldType[0] == 'i' || fieldType.substr(0, 2) == "ui"))
+        return FieldType::Integer;
     return FieldType::Other;
 }
 
@@ -299,12 +315,14 @@ void XmlPacketReader::addField(const Tag& tag) {
     if (const Attribute* a = findAttribute(tag, "SUBTYPE")) {
         subtype = decode(a->rawValue, tag.position);
     }
-    const bool memo = equalsIgnoringAsciiCase(subtype, "Text") || equalsIgnoringAsciiCase(subtype, "WideText") ||
-                      equalsIgnoringAsciiCase(subtype, "HMemo") || equalsIgnoringAsciiCase(subtype, "Formatted");
+    const bool memo =
+        equalsIgnoringAsciiCase(subtype, "Text") || equalsIgnoringAsciiCase(subtype, "WideText") ||
+        equalsIgnoringAsciiCase(subtype, "HMemo") || equalsIgnoringAsciiCase(subtype, "Formatted");
     field.plainText = field.fieldType != "bin.hex" || memo;
 
     FieldDef def;
-    def.name = decode(fieldName != nullptr ? fieldName->rawValue : attrName->rawValue, tag.position);
+    def.name =
+        decode(fieldName != nullptr ? fieldName->rawValue : attrName->rawValue, tag.position);
     def.type = fieldTypeOf(field.fieldType, memo);
     std::uint64_t width = 0;
     if (const Attribute* a = findAttribute(tag, "WIDTH")) {
@@ -357,12 +375,18 @@ std::string base64Decode(std::string_view text, bool& ok) {
     ok = true;
     for (const char c : text) {
         int v;
-        if (c >= 'A' && c <= 'Z') v = c - 'A';
-        else if (c >= 'a' && c <= 'z') v = c - 'a' + 26;
-        else if (c >= '0' && c <= '9') v = c - '0' + 52;
-        else if (c == '+') v = 62;
-        else if (c == '/') v = 63;
-        else if (c == '=' || c == '\r' || c == '\n' || c == ' ') continue;
+        if (c >= 'A' && c <= 'Z')
+            v = c - 'A';
+        else if (c >= 'a' && c <= 'z')
+            v = c - 'a' + 26;
+        else if (c >= '0' && c <= '9')
+            v = c - '0' + 52;
+        else if (c == '+')
+            v = 62;
+        else if (c == '/')
+            v = 63;
+        else if (c == '=' || c == '\r' || c == '\n' || c == ' ')
+            continue;
         else {
             ok = false;
             return {};
@@ -398,7 +422,8 @@ std::optional<std::int64_t> clockOf(std::string_view text) {
     if (!h || !m || !s || text[2] != ':' || text[5] != ':') {
         return std::nullopt;
     }
-    const auto ms = text.size() > 8 ? digitsAt(text, 8, text.size() - 8) : std::optional<unsigned>(0);
+    const auto ms =
+        text.size() > 8 ? digitsAt(text, 8, text.size() - 8) : std::optional<unsigned>(0);
     if (!ms || text.size() > 11) {
         return std::nullopt;
     }
@@ -413,11 +438,13 @@ std::optional<std::int64_t> dayOf(std::string_view text) {
     return cds::dayNumberOf(static_cast<int>(*y), *m, *d);
 }
 
-std::string XmlPacketReader::valueText(std::size_t field, const std::string& text, std::size_t position) const {
+std::string XmlPacketReader::valueText(std::size_t field, const std::string& text,
+                                       std::size_t position) const {
     const XmlField& f = m_fields[field];
     const std::string& type = f.fieldType;
     const auto bad = [&]() -> std::string {
-        m_scanner.fail(position, "'" + windows1252ToUtf8(text) + "' is not a valid value of the field '" +
+        m_scanner.fail(position, "'" + windows1252ToUtf8(text) +
+                                     "' is not a valid value of the field '" +
                                      windows1252ToUtf8(m_table.fields()[field].name) + "'");
     };
     switch (m_table.fields()[field].type) {
@@ -459,12 +486,15 @@ std::string XmlPacketReader::valueText(std::size_t field, const std::string& tex
         return bad();
     case FieldType::DateTime: {
         const auto day = dayOf(text);
-        const auto ms = text.size() == 8 ? std::optional<std::int64_t>(0)
-                                         : (text.size() > 9 && text[8] == 'T' ? clockOf(text.substr(9)) : std::nullopt);
+        const auto ms =
+            text.size() == 8
+                ? std::optional<std::int64_t>(0)
+                : (text.size() > 9 && text[8] == 'T' ? clockOf(text.substr(9)) : std::nullopt);
         if (!day || !ms) {
             return bad();
         }
-        return cds::formatTimestamp(static_cast<double>(*day) * 86400000.0 + static_cast<double>(*ms));
+        return cds::formatTimestamp(static_cast<double>(*day) * 86400000.0 +
+                                    static_cast<double>(*ms));
     }
     case FieldType::Blob: {
         bool ok = true;
@@ -491,7 +521,8 @@ void XmlPacketReader::addRow(const Tag& tag) {
         }
         for (std::size_t f = 0; f < m_fields.size(); ++f) {
             if (m_fields[f].attributeName == a.name) {
-                m_table.setValue(row, f, valueText(f, decode(a.rawValue, tag.position), tag.position));
+                m_table.setValue(row, f,
+                                 valueText(f, decode(a.rawValue, tag.position), tag.position));
                 break;
             }
         }
@@ -505,7 +536,8 @@ Table XmlPacketReader::read() {
     while (const auto tag = m_scanner.next()) {
         if (tag->closing) {
             if (open.empty() || open.back() != tag->name) {
-                m_scanner.fail(tag->position, "the closing tag </" + std::string(tag->name) + "> matches no open one");
+                m_scanner.fail(tag->position, "the closing tag </" + std::string(tag->name) +
+                                                  "> matches no open one");
             }
             open.pop_back();
             continue;
@@ -531,11 +563,13 @@ Table XmlPacketReader::read() {
         throw Error(m_quoted + " is not a table file");
     }
     if (!open.empty()) {
-        m_scanner.fail(std::string_view::npos, "it ends before </" + std::string(open.back()) + ">");
+        m_scanner.fail(std::string_view::npos,
+                       "it ends before </" + std::string(open.back()) + ">");
     }
 
     const bool allShown = m_changeLog.empty() &&
-                          std::all_of(m_status.begin(), m_status.end(), [](std::uint8_t s) { return (s & cds::kRowHidden) == 0; });
+                          std::all_of(m_status.begin(), m_status.end(),
+                                      [](std::uint8_t s) { return (s & cds::kRowHidden) == 0; });
     if (allShown) {
         return std::move(m_table);
     }

@@ -1,9 +1,9 @@
 #include "data/TableFile.h"
 
 #include "data/CdsReader.h"
-#include "data/ChunkedInput.h"
 #include "data/CdsWriter.h"
 #include "data/CdsXmlReader.h"
+#include "data/ChunkedInput.h"
 #include "platform/FileIo.h"
 
 namespace quillby {

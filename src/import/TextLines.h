@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <filesystem>
 #include <memory>
-#include <string>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 

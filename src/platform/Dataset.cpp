@@ -154,9 +154,9 @@ const std::vector<RowIndex>& Dataset::view() const {
             prepared.push_back(std::move(p));
         }
         for (RowIndex row = 0; row < rows; ++row) {
-            const bool passes = std::all_of(prepared.begin(), prepared.end(), [row](const Prepared& p) {
-                return p.passes[p.cells[row]] != 0;
-            });
+            const bool passes =
+                std::all_of(prepared.begin(), prepared.end(),
+                            [row](const Prepared& p) { return p.passes[p.cells[row]] != 0; });
             if (passes) {
                 m_view.push_back(row);
             }

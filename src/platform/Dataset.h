@@ -44,7 +44,9 @@ public:
     }
 
     // Called after every change of what the view shows (open, close, a new setting).
-    void setViewChangedHandler(std::function<void()> handler) { m_onViewChanged = std::move(handler); }
+    void setViewChangedHandler(std::function<void()> handler) {
+        m_onViewChanged = std::move(handler);
+    }
 
 private:
     void checkFields(const Table& table) const;

@@ -42,23 +42,30 @@ std::filesystem::path temporaryNameFor(const std::filesystem::path& target) {
     static const unsigned seed = std::random_device{}();
     const unsigned n = seed + counter.fetch_add(1);
     return target.parent_path() / ("." + target.filename().string() + "." +
-                                    std::to_string(::getpid()) + "." + std::to_string(n) + ".tmp");
+                                   std::to_string(::getpid()) + "." + std::to_string(n) + ".tmp");
 }
 
 } // namespace
 
 std::string systemErrorText(int error) {
     switch (error) {
-    case ENOENT: return "The system cannot find the file specified.";
-    case ENOTDIR: return "The system cannot find the path specified.";
+    case ENOENT:
+        return "The system cannot find the file specified.";
+    case ENOTDIR:
+        return "The system cannot find the path specified.";
     case EACCES:
     case EPERM:
-    case EISDIR: return "Access is denied.";
+    case EISDIR:
+        return "Access is denied.";
     case ENOSPC:
-    case EDQUOT: return "There is not enough space on the disk.";
-    case EFBIG: return "The file size exceeds the limit allowed and cannot be saved.";
-    case EROFS: return "The media is write protected.";
-    default: return std::strerror(error);
+    case EDQUOT:
+        return "There is not enough space on the disk.";
+    case EFBIG:
+        return "The file size exceeds the limit allowed and cannot be saved.";
+    case EROFS:
+        return "The media is write protected.";
+    default:
+        return std::strerror(error);
     }
 }
 
@@ -86,7 +93,7 @@ InputFile::InputFile(const std::filesystem::path& path) : m_path(path) {
     if (m_fd < 0) {
         throw Error("Cannot open file " + quoted(path) + ". " + systemErrorText(errno));
     }
-    struct stat info{};
+    struct stat info {};
     if (::fstat(m_fd, &info) == 0 && S_ISDIR(info.st_mode)) {
         ::close(m_fd);
         throw Error("Cannot open file " + quoted(path) + ". " + systemErrorText(EISDIR));

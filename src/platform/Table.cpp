@@ -9,17 +9,28 @@ namespace quillby {
 
 std::string_view fieldTypeName(FieldType type) {
     switch (type) {
-    case FieldType::String: return "string";
-    case FieldType::WideString: return "widestring";
-    case FieldType::Integer: return "integer";
-    case FieldType::Float: return "float";
-    case FieldType::Boolean: return "boolean";
-    case FieldType::Date: return "date";
-    case FieldType::Time: return "time";
-    case FieldType::DateTime: return "datetime";
-    case FieldType::Memo: return "memo";
-    case FieldType::Blob: return "blob";
-    case FieldType::Other: break;
+    case FieldType::String:
+        return "string";
+    case FieldType::WideString:
+        return "widestring";
+    case FieldType::Integer:
+        return "integer";
+    case FieldType::Float:
+        return "float";
+    case FieldType::Boolean:
+        return "boolean";
+    case FieldType::Date:
+        return "date";
+    case FieldType::Time:
+        return "time";
+    case FieldType::DateTime:
+        return "datetime";
+    case FieldType::Memo:
+        return "memo";
+    case FieldType::Blob:
+        return "blob";
+    case FieldType::Other:
+        break;
     }
     return "other";
 }

@@ -46,7 +46,8 @@ std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& pos) {
         }
         codePoint = (codePoint << 6) | (next & 0x3F);
     }
-    const bool overlong = (length == 3 && codePoint < 0x800) || (length == 4 && codePoint < 0x10000);
+    const bool overlong =
+        (length == 3 && codePoint < 0x800) || (length == 4 && codePoint < 0x10000);
     const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
     if (overlong || surrogate || codePoint > 0x10FFFF) {
         ++pos;

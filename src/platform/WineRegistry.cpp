@@ -1,8 +1,7 @@
 #include "platform/WineRegistry.h"
 
-#include "platform/FileIo.h"
-
 #include "platform/Error.h"
+#include "platform/FileIo.h"
 #include "platform/Windows1252.h"
 
 #include <algorithm>
@@ -376,8 +375,8 @@ std::optional<std::string> WineRegistry::readString(std::string_view keyPath,
     }
     const auto line =
         std::count(m_text.begin(), m_text.begin() + static_cast<std::ptrdiff_t>(foundAt), '\n') + 1;
-    throw Error("Invalid data type for '" + windows1252ToUtf8(valueName) + "' (" + m_source + ", line " +
-                std::to_string(line) + ")");
+    throw Error("Invalid data type for '" + windows1252ToUtf8(valueName) + "' (" + m_source +
+                ", line " + std::to_string(line) + ")");
 }
 
 std::optional<std::filesystem::path> findWinePrefix(std::string_view winePrefixVariable,

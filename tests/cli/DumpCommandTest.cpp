@@ -36,11 +36,17 @@ TEST(DumpCommand, ReportsErrorsAndWrongUseWithTheirExitStatus) {
         std::string firstLineOfErrors;
     };
     const Case cases[] = {
-        {{"dump", "missing.cds"}, 1,
-         "quillby-cli: Cannot open file \"missing.cds\". The system cannot find the file specified."},
-        {{"dump", "broken.cds"}, 1, "quillby-cli: 'broken.cds' is damaged: it ends inside its header"},
+        {{"dump", "missing.cds"},
+         1,
+         "quillby-cli: Cannot open file \"missing.cds\". The system cannot find the file "
+         "specified."},
+        {{"dump", "broken.cds"},
+         1,
+         "quillby-cli: 'broken.cds' is damaged: it ends inside its header"},
         {{"dump"}, 2, "quillby-cli dump: no FILE given"},
-        {{"dump", "--format", "xml", "a.cds"}, 2, "quillby-cli dump: unknown format 'xml' (text, csv or json)"},
+        {{"dump", "--format", "xml", "a.cds"},
+         2,
+         "quillby-cli dump: unknown format 'xml' (text, csv or json)"},
         {{"dump", "--colour", "a.cds"}, 2, "quillby-cli dump: unknown option '--colour'"},
         {{"fly"}, 2, "quillby-cli: unknown command 'fly'"},
         {{}, 2, "quillby-cli: no command given"},

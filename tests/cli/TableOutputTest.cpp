@@ -24,10 +24,9 @@ std::string print(const Table& t, OutputFormat format) {
 }
 
 TEST(TableOutput, CsvQuotesAsRfc4180AndDecodesWindows1252) {
-    EXPECT_EQ(print(board(), OutputFormat::Csv),
-              "AIRLINE,DEST_APT,NOTE\n"
-              "Alitalia,\"Zürich, \"\"Kloten\"\"\",\n"
-              "Air One,\"Line\nbreak\",\n");
+    EXPECT_EQ(print(board(), OutputFormat::Csv), "AIRLINE,DEST_APT,NOTE\n"
+                                                 "Alitalia,\"Zürich, \"\"Kloten\"\"\",\n"
+                                                 "Air One,\"Line\nbreak\",\n");
 }
 
 TEST(TableOutput, JsonTellsNoValueFromEmptyText) {
@@ -41,11 +40,10 @@ TEST(TableOutput, JsonTellsNoValueFromEmptyText) {
 }
 
 TEST(TableOutput, TextAlignsColumnsByTheCharactersShown) {
-    EXPECT_EQ(print(board(), OutputFormat::Text),
-              "AIRLINE   DEST_APT          NOTE\n"
-              "--------  ----------------  ----\n"
-              "Alitalia  Zürich, \"Kloten\"\n"
-              "Air One   Line break\n");
+    EXPECT_EQ(print(board(), OutputFormat::Text), "AIRLINE   DEST_APT          NOTE\n"
+                                                  "--------  ----------------  ----\n"
+                                                  "Alitalia  Zürich, \"Kloten\"\n"
+                                                  "Air One   Line break\n");
 }
 
 TEST(TableOutput, PrintsChosenRowsAndColumnsUnderTheirTitles) {

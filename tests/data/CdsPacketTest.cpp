@@ -51,13 +51,29 @@ TEST(CdsPacket, WrittenTablesReadBackWithFieldsIndexesAndValues) {
 TEST(CdsPacket, WritesTheBytesThePlatformWrites) {
     Table t({{"CODE", 4}});
     t.setValue(t.appendRow(), 0, "LIRF");
-    const std::string expected(
-        "\x96\x19\xE0\xBD" "\x01\x00" "\x00\x00" "\x18\x00\x00\x00" "\x01\x00" "\x01\x00\x00\x00"
-        "\x03\x00\x00\x00" "\x33\x00"
-        "\x04" "CODE" "\x01\x00\x49\x00" "\x00\x00" "\x01\x00" "\x05" "WIDTH" "\x02\x00\x02\x00" "\x04\x00"
-        "\x00\x00"
-        "\x00" "\x00" "\x04" "LIRF",
-        0x33 + 7);
+    const std::string expected("\x96\x19\xE0\xBD"
+                               "\x01\x00"
+                               "\x00\x00"
+                               "\x18\x00\x00\x00"
+                               "\x01\x00"
+                               "\x01\x00\x00\x00"
+                               "\x03\x00\x00\x00"
+                               "\x33\x00"
+                               "\x04"
+                               "CODE"
+                               "\x01\x00\x49\x00"
+                               "\x00\x00"
+                               "\x01\x00"
+                               "\x05"
+                               "WIDTH"
+                               "\x02\x00\x02\x00"
+                               "\x04\x00"
+                               "\x00\x00"
+                               "\x00"
+                               "\x00"
+                               "\x04"
+                               "LIRF",
+                               0x33 + 7);
     EXPECT_EQ(encodeCdsPacket(t), expected);
 }
 
@@ -95,7 +111,8 @@ TEST(CdsPacket, RefusesWhatIsNotAPacketWithAClearMessage) {
     const Case cases[] = {
         {"", "'flight.cds' is not a table file"},
         {"AC#1,N123,100%,24Hr,IFR", "'flight.cds' is not a table file"},
-        {withU32(4, 7), "'flight.cds' is a table file of version 7, which this program cannot read"},
+        {withU32(4, 7),
+         "'flight.cds' is a table file of version 7, which this program cannot read"},
         {withU32(8, 99), "'flight.cds' is damaged: its header has an unknown size"},
         {withU32(14, 0xFFFFFFFF),
          "'flight.cds' is damaged: it claims 4294967295 rows but holds only 348 bytes of rows"},
@@ -132,7 +149,8 @@ TEST(CdsPacket, ReadsARowStateThatTheFormatDoesNotKnowAsDamage) {
     t.setValue(t.appendRow(), 0, "x");
     std::string bytes = encodeCdsPacket(t);
     bytes[bytes.size() - 3] = '\x03'; // field 1 in state 3
-    EXPECT_EQ(messageOf(bytes), "'flight.cds' is damaged: row 1 has a field state the format does not know");
+    EXPECT_EQ(messageOf(bytes),
+              "'flight.cds' is damaged: row 1 has a field state the format does not know");
 }
 
 } // namespace

@@ -9,13 +9,15 @@ namespace {
 const char* kHead =
     "<?xml version=\"1.0\" standalone=\"yes\"?>  <DATAPACKET Version=\"2.0\"><METADATA><FIELDS>"
     "<FIELD attrname=\"ICAO_CODE\" fieldtype=\"string\" WIDTH=\"4\"/>"
-    "<FIELD fieldname=\"Airport Name\" attrname=\"Airport_Name\" fieldtype=\"string.uni\" WIDTH=\"60\"/>"
+    "<FIELD fieldname=\"Airport Name\" attrname=\"Airport_Name\" fieldtype=\"string.uni\" "
+    "WIDTH=\"60\"/>"
     "<FIELD attrname=\"Opened\" fieldtype=\"dateTime\"/>"
     "</FIELDS><PARAMS/></METADATA><ROWDATA>";
 
 TEST(CdsXml, ReadsFieldsValuesAndEntitiesAsWindows1252) {
     const std::string xml = std::string(kHead) +
-                            "<ROW ICAO_CODE=\"LFPG\" Airport_Name=\"Paris &amp; Roissy &#201;&apos;\" Opened=\"19740308T10:30:00500\"/>"
+                            "<ROW ICAO_CODE=\"LFPG\" Airport_Name=\"Paris &amp; Roissy "
+                            "&#201;&apos;\" Opened=\"19740308T10:30:00500\"/>"
                             "<ROW ICAO_CODE=\"EDDT\" Airport_Name=\"M\xC3\xBCnchen\"/>"
                             "</ROWDATA></DATAPACKET>";
     const Table t = readCdsXml(xml, "a.xml");
@@ -31,14 +33,16 @@ TEST(CdsXml, ReadsFieldsValuesAndEntitiesAsWindows1252) {
 }
 
 TEST(CdsXml, TakesUndeclaredEightBitTextAsWindows1252) {
-    const std::string xml = std::string(kHead) + "<ROW Airport_Name=\"M\xFCnchen\"/></ROWDATA></DATAPACKET>";
+    const std::string xml =
+        std::string(kHead) + "<ROW Airport_Name=\"M\xFCnchen\"/></ROWDATA></DATAPACKET>";
     EXPECT_EQ(readCdsXml(xml, "a.xml").text(0, 1), "M\xFCnchen");
 }
 
 TEST(CdsXml, ShowsOnlyTheRowsTheSavingProgramShowed) {
     // Row 1 was changed (row 3 is its new version), row 2 deleted, row 4 inserted.
     const std::string xml =
-        "<DATAPACKET Version=\"2.0\"><METADATA><FIELDS><FIELD attrname=\"N\" fieldtype=\"i4\"/></FIELDS>"
+        "<DATAPACKET Version=\"2.0\"><METADATA><FIELDS><FIELD attrname=\"N\" "
+        "fieldtype=\"i4\"/></FIELDS>"
         "<PARAMS CHANGE_LOG=\"3 1 8 2 0 2 4 0 4\"/></METADATA><ROWDATA>"
         "<ROW RowState=\"1\" N=\"1\"/><ROW RowState=\"2\" N=\"2\"/><ROW RowState=\"8\" N=\"10\"/>"
         "<ROW RowState=\"4\" N=\"4\"/></ROWDATA></DATAPACKET>";
@@ -55,12 +59,14 @@ TEST(CdsXml, NamesWhatIsWrongInABrokenFile) {
     };
     const Case cases[] = {
         {"<html></html>", "'a.xml' is not a table file"},
-        {std::string(kHead) + "<ROW ICAO_CODE=\"LFPG", "'a.xml' is damaged: it ends inside the value of 'ICAO_CODE' (line 1)"},
+        {std::string(kHead) + "<ROW ICAO_CODE=\"LFPG",
+         "'a.xml' is damaged: it ends inside the value of 'ICAO_CODE' (line 1)"},
         {std::string(kHead) + "\n<ROW ICAO_CODE=\"&bad;\"/></ROWDATA></DATAPACKET>",
          "'a.xml' is damaged: an attribute value holds the unknown entity '&bad;' (line 2)"},
         {std::string(kHead) + "<ROW Opened=\"yesterday\"/></ROWDATA></DATAPACKET>",
          "'a.xml' is damaged: 'yesterday' is not a valid value of the field 'Opened' (line 1)"},
-        {std::string(kHead) + "</ROWDATA>", "'a.xml' is damaged: it ends before </DATAPACKET> (line 1)"},
+        {std::string(kHead) + "</ROWDATA>",
+         "'a.xml' is damaged: it ends before </DATAPACKET> (line 1)"},
     };
     for (const Case& c : cases) {
         try {

@@ -3,9 +3,8 @@
 #include "data/TableFile.h"
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 namespace quillby {
 namespace {

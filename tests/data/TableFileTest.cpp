@@ -1,10 +1,10 @@
 #include "data/TableFile.h"
+
 #include "platform/Error.h"
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <csignal>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 
 namespace quillby {
@@ -43,9 +43,10 @@ TEST(TableFile, FindsAndReplacesAFileWhateverTheCaseOfItsName) {
 
 TEST(TableFile, ReadsTheXmlFormToo) {
     TempDir dir;
-    dir.write("Airport.cds", "\xEF\xBB\xBF\n<?xml version=\"1.0\"?><DATAPACKET><METADATA><FIELDS>"
-                             "<FIELD attrname=\"ICAO_CODE\" fieldtype=\"string\" WIDTH=\"4\"/></FIELDS>"
-                             "</METADATA><ROWDATA><ROW ICAO_CODE=\"LIRF\"/></ROWDATA></DATAPACKET>");
+    dir.write("Airport.cds",
+              "\xEF\xBB\xBF\n<?xml version=\"1.0\"?><DATAPACKET><METADATA><FIELDS>"
+              "<FIELD attrname=\"ICAO_CODE\" fieldtype=\"string\" WIDTH=\"4\"/></FIELDS>"
+              "</METADATA><ROWDATA><ROW ICAO_CODE=\"LIRF\"/></ROWDATA></DATAPACKET>");
     EXPECT_EQ(readTableFile(dir / "airport.cds").text(0, 0), "LIRF");
 }
 
@@ -56,8 +57,8 @@ TEST(TableFile, AMissingFileIsNamedInTheMessage) {
         readTableFile(missing);
         FAIL();
     } catch (const Error& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Cannot open file \"" + missing.string() + "\". The system cannot find the file specified.");
+        EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + missing.string() +
+                                             "\". The system cannot find the file specified.");
     }
 }
 
@@ -84,7 +85,8 @@ TEST(TableFile, AFailedWriteLeavesTheEarlierFileAsItWas) {
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_EQ(message, "Cannot write file \"" + file.string() + "\". The file size exceeds the limit allowed and cannot be saved.");
+    EXPECT_EQ(message, "Cannot write file \"" + file.string() +
+                           "\". The file size exceeds the limit allowed and cannot be saved.");
     EXPECT_EQ(test::readFile(file), before);
     EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"flight.cds"});
 }
@@ -94,7 +96,8 @@ TEST(TableFile, AFolderThatCannotBeWrittenGivesAClearMessage) {
         GTEST_SKIP() << "root writes into read-only folders";
     }
     TempDir dir;
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
+                                                 std::filesystem::perms::owner_exec);
     EXPECT_THROW(writeTableFile(tableOf(1), dir / "flight.cds"), Error);
 }
 

@@ -1,4 +1,5 @@
 #include "platform/Dataset.h"
+
 #include "platform/Error.h"
 
 #include <gtest/gtest.h>
@@ -45,13 +46,13 @@ TEST(Dataset, FiltersByExactCodeAndWeekdayDigitAndOrdersStably) {
     EXPECT_EQ(shown(d), (std::vector<RowIndex>{5, 2, 1, 4, 3, 0})) << "the filter is not on yet";
     d.setFiltered(true);
     EXPECT_EQ(shown(d), (std::vector<RowIndex>{1, 4, 0})) << "equal times keep insertion order";
-    EXPECT_EQ(d.filter().expression(),
-              "ICAO_CODE_DEP = 'LIRF' AND SCHEDULING_DEP LIKE '%3%'");
+    EXPECT_EQ(d.filter().expression(), "ICAO_CODE_DEP = 'LIRF' AND SCHEDULING_DEP LIKE '%3%'");
 }
 
 TEST(Dataset, AnEmptyCodeSelectsRowsWhoseCodeIsEmptyOrHasNoValue) {
     Dataset d;
-    d.open(flights({{"LIRF", "0123456", "09:10"}, {"", "0123456", "08:00"}, {nullptr, "0", "07:00"}}));
+    d.open(
+        flights({{"LIRF", "0123456", "09:10"}, {"", "0123456", "08:00"}, {nullptr, "0", "07:00"}}));
     d.setFilter(departuresOn("", "0"));
     d.setFiltered(true);
     EXPECT_EQ(shown(d), (std::vector<RowIndex>{1, 2}));
@@ -91,7 +92,8 @@ TEST(Dataset, OrdersByTextAsReadersExpectWithNoValueFirst) {
 
 TEST(Dataset, OrdersBySeveralFieldsMainKeyFirst) {
     Dataset d;
-    d.open(flights({{"B", "1", "06:00"}, {"A", "1", "07:00"}, {"B", "1", "05:00"}, {"A", "1", "05:00"}}));
+    d.open(flights(
+        {{"B", "1", "06:00"}, {"A", "1", "07:00"}, {"B", "1", "05:00"}, {"A", "1", "05:00"}}));
     d.setIndexFieldNames("ICAO_CODE_DEP;TIME_DEP");
     EXPECT_EQ(shown(d), (std::vector<RowIndex>{3, 1, 2, 0}));
 }

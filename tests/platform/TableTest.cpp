@@ -1,5 +1,6 @@
-#include "platform/Error.h"
 #include "platform/Table.h"
+
+#include "platform/Error.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +9,11 @@ namespace {
 
 Table airports() {
     Table t({{"ICAO_CODE", 4}, {"DESCRIPTION", 30}});
-    const std::pair<const char*, const char*> rows[] = {
-        {"LIRF", "Rome Fiumicino"}, {"EGLL", "London Heathrow"}, {"LIRF", "Second Rome"},
-        {"lirf", "Lower-case code"}, {"KJFK", nullptr}};
+    const std::pair<const char*, const char*> rows[] = {{"LIRF", "Rome Fiumicino"},
+                                                        {"EGLL", "London Heathrow"},
+                                                        {"LIRF", "Second Rome"},
+                                                        {"lirf", "Lower-case code"},
+                                                        {"KJFK", nullptr}};
     for (const auto& [code, name] : rows) {
         const RowIndex r = t.appendRow();
         t.setValue(r, 0, code);
@@ -80,7 +83,7 @@ TEST(Table, LookUpFindsTheFirstExactMatchOrNoValue) {
         std::optional<std::string_view> expected;
     };
     const Case cases[] = {
-        {"LIRF", "Rome Fiumicino"}, // the first of two rows with this key
+        {"LIRF", "Rome Fiumicino"},  // the first of two rows with this key
         {"lirf", "Lower-case code"}, // case counts
         {"EGLL", "London Heathrow"},
         {"KJFK", std::nullopt},  // row found, result field holds no value

@@ -16,21 +16,28 @@ TEST(Windows1252, RoundTripsEveryByteThroughUtf8) {
 }
 
 TEST(Windows1252, ConvertsTheLettersOfTheCodePage) {
-    EXPECT_EQ(windows1252ToUtf8("\xC9" "dition \x80 \x8A"), "Édition € Š");
+    EXPECT_EQ(windows1252ToUtf8("\xC9"
+                                "dition \x80 \x8A"),
+              "Édition € Š");
     EXPECT_EQ(utf8ToWindows1252("Zürich – Ørland"), "Z\xFCrich \x96 \xD8rland");
 }
 
 TEST(Windows1252, ReplacesWhatItCannotHoldAndMalformedUtf8) {
     EXPECT_EQ(utf8ToWindows1252("Kraków"), "Krak\xF3w");
-    EXPECT_EQ(utf8ToWindows1252("Łódź"), "?\xF3" "d?");
-    EXPECT_EQ(utf8ToWindows1252("a\xFF" "b\xC3"), "a?b?");
+    EXPECT_EQ(utf8ToWindows1252("Łódź"), "?\xF3"
+                                         "d?");
+    EXPECT_EQ(utf8ToWindows1252("a\xFF"
+                                "b\xC3"),
+              "a?b?");
     EXPECT_FALSE(isValidUtf8("\xC0\x80"));
     EXPECT_FALSE(isValidUtf8("\xED\xA0\x80")) << "a surrogate is not UTF-8";
 }
 
 TEST(Windows1252, ConvertsUtf16WithOneReplacementPerCharacter) {
-    EXPECT_EQ(utf16ToWindows1252(u"FS2002 \u00C9dition \u20AC"), "FS2002 \xC9" "dition \x80");
-    EXPECT_EQ(utf16ToWindows1252(u"\u0141\U0001F600-\xD800"), "?" "?-?")
+    EXPECT_EQ(utf16ToWindows1252(u"FS2002 \u00C9dition \u20AC"), "FS2002 \xC9"
+                                                                 "dition \x80");
+    EXPECT_EQ(utf16ToWindows1252(u"\u0141\U0001F600-\xD800"), "?"
+                                                              "?-?")
         << "a letter outside the code page, a surrogate pair, a lone surrogate";
 }
 
