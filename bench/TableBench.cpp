@@ -6,6 +6,7 @@
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
+#include <fstream>
 #include <unistd.h>
 
 namespace quillby::bench {
@@ -54,11 +55,22 @@ void SaveFlightTable(benchmark::State& state) {
 }
 BENCHMARK(SaveFlightTable)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// Resident memory of the process in bytes, from /proc.
+double residentBytes() {
+    std::ifstream status("/proc/self/statm");
+    double pages = 0, resident = 0;
+    status >> pages >> resident;
+    return resident * static_cast<double>(::sysconf(_SC_PAGESIZE));
+}
+
 void LoadFlightTable(benchmark::State& state) {
     const auto& path = savedFile();
     std::size_t memory = 0;
+    double residentGrowth = 0;
     for (auto _ : state) {
+        const double before = residentBytes();
         const Table table = readTableFile(path);
+        residentGrowth = residentBytes() - before;
         memory = table.memoryUsage();
         benchmark::DoNotOptimize(table.rowCount());
     }
@@ -66,6 +78,7 @@ void LoadFlightTable(benchmark::State& state) {
     state.counters["file_MB"] = fileSize / 1e6;
     state.counters["table_MB"] = static_cast<double>(memory) / 1e6;
     state.counters["table_per_file"] = static_cast<double>(memory) / fileSize;
+    state.counters["rss_growth_MB"] = residentGrowth / 1e6;
 }
 BENCHMARK(LoadFlightTable)->Unit(benchmark::kMillisecond)->Iterations(5);
 
