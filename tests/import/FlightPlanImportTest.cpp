@@ -3,6 +3,7 @@
 #include "data/Schemas.h"
 #include "platform/Error.h"
 #include "support/TempDir.h"
+#include "support/TrafficTables.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -13,39 +14,6 @@ namespace {
 
 namespace ft = flightTable;
 using Rows = std::vector<std::string>;
-
-Table aircraftTable() {
-    Table t = makeAircraftTable();
-    const std::pair<std::string_view, std::string_view> rows[] = {
-        {"AC#1", "Alitalia"},
-        {"AC#2", "British Airways Limited"}, // cut to 15 characters in the timetable
-        {"AC#3", "Air France"},
-        {"AC#1000", "Cut Number Air"}, // stored as "AC#100": the flight plans' AC#1000 is unknown
-        {"AC#1", "Air One"},           // a second row of AC#1 is never found
-    };
-    for (const auto& [number, airline] : rows) {
-        const RowIndex r = t.appendRow();
-        t.setValue(r, 0, number);
-        t.setValue(r, 1, airline);
-    }
-    return t;
-}
-
-Table airportTable() {
-    Table t({{"ICAO_CODE", 4}, {"DESCRIPTION", 30}, {"COUNTRY", 20}});
-    const std::pair<std::string_view, std::string_view> rows[] = {
-        {"LIRF", "Roma Fiumicino"},
-        {"EGLL", "London Heathrow"},
-        {"LFPG", "Paris Charles de Gaulle"},
-        {"LIML", "Milano Linate"},
-    };
-    for (const auto& [code, name] : rows) {
-        const RowIndex r = t.appendRow();
-        t.setValue(r, 0, code);
-        t.setValue(r, 1, name);
-    }
-    return t;
-}
 
 // Every row of a flight table on one line, its fields in the table's order but for the two the
 // import never writes: codes and names, airline, flight, times, weekday digits.
@@ -95,8 +63,8 @@ protected:
         return "(no error)";
     }
 
-    Table m_aircraft = aircraftTable();
-    Table m_airports = airportTable();
+    Table m_aircraft = test::aircraftFixture();
+    Table m_airports = test::airportFixture();
     RecordedProgress m_progress;
 };
 
