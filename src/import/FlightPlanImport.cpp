@@ -53,6 +53,25 @@ private:
     std::optional<KeyLookup> m_lookup;
 };
 
+// About the number of rows the lines give, to make room for them at once: a table that grows
+// row by row to a million rows moves and touches each of its columns several times over. A line
+// of k legs has 6k + 4 commas; a daily leg repeating every p hours gives 24 / p rows.
+std::size_t expectedRows(const TextLines& lines) {
+    std::size_t rows = 0;
+    for (const std::string_view line : lines) {
+        const auto commas = static_cast<std::size_t>(std::count(line.begin(), line.end(), ','));
+        const std::string_view period = GetField(line, 4);
+        int hours = 0;
+        for (std::size_t i = 0; i < period.size() && i < 2 && period[i] >= '0' && period[i] <= '9';
+             ++i) {
+            hours = hours * 10 + (period[i] - '0');
+        }
+        rows +=
+            (commas + 1) / 6 * static_cast<std::size_t>(hours > 0 && hours < 24 ? 24 / hours : 1);
+    }
+    return rows;
+}
+
 } // namespace
 
 Table importFlightPlans(const Table& aircraft, const Table* airports, const TextLines& lines,
@@ -60,6 +79,7 @@ Table importFlightPlans(const Table& aircraft, const Table* airports, const Text
     const KeyLookup airlines(aircraft, aircraftTable::kAcn, kAirlineField);
     const AirportNames airportNames(airports);
     Table table = makeFlightTable();
+    table.reserveRows(expectedRows(lines));
     FlightTableWriter writer(table);
 
     progress.setPosition(0);
@@ -85,6 +105,9 @@ Table importFlightPlans(const Table& aircraft, const Table* airports, const Text
             std::string_view remaining = GetField(line, 6, true);
             std::string_view previous =
                 remaining.substr(remaining.size() - std::min<std::size_t>(remaining.size(), 4));
+            // A leg departs where the leg before it arrived: the name found for that arrival is
+            // the departure's too, as the table does not change meanwhile.
+            std::optional<std::string_view> previousName;
             while (remaining.size() > 4) {
                 if (remaining.find(',') == std::string_view::npos) {
                     break; // no further leg; see the header
@@ -95,8 +118,10 @@ Table importFlightPlans(const Table& aircraft, const Table* airports, const Text
                 const LegTime arrival = readLegTime(arrivalField, weekly, zoneOffset);
                 const std::string_view flight = GetField(remaining, 5);
                 const std::string_view arrivalCode = GetField(remaining, 6);
-                const std::string_view departureName =
-                    airportNames.find(previous, fileName, lineNumber);
+                if (!previousName) {
+                    previousName = airportNames.find(previous, fileName, lineNumber);
+                }
+                const std::string_view departureName = *previousName;
                 const std::string_view arrivalName =
                     airportNames.find(arrivalCode, fileName, lineNumber);
                 writer.append({
@@ -117,6 +142,7 @@ Table importFlightPlans(const Table& aircraft, const Table* airports, const Text
                 }
                 remaining = GetField(remaining, 7, true);
                 previous = arrivalCode;
+                previousName = arrivalName;
             }
         } catch (const ConversionError& e) {
             throw e.at(fileName, lineNumber);
