@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <regex>
 
 namespace quillby {
 namespace {
@@ -27,6 +26,22 @@ std::vector<std::string> filesIn(const std::filesystem::path& folder) {
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// The summary line without its time, once the time is found in the form "in 0.02 s".
+std::string summaryWithoutTime(const std::string& out) {
+    const std::size_t in = out.rfind(" in ");
+    if (in == std::string::npos) {
+        return "(no time) " + out;
+    }
+    std::string form; // the time with each run of digits as one "9"
+    for (const char c : out.substr(in)) {
+        const bool digit = c >= '0' && c <= '9';
+        if (!digit || form.empty() || form.back() != '9') {
+            form += digit ? '9' : c;
+        }
+    }
+    return form == " in 9.9 s\n" ? out.substr(0, in) : "(no time) " + out;
 }
 
 // A working folder as the program leaves it: the tables, the flight plans of tests/data and an
@@ -61,10 +76,8 @@ TEST_F(ConvertFlightPlansCommand, ConvertsIntoTheTimetableOfTheWorkingFolderInLo
     const auto result = run({"flightplans.txt"}, kCentralEurope);
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_TRUE(std::regex_match(
-        result.out,
-        std::regex(R"(Converted 6 lines of FlightPlans.TXT into 15 rows of flight.cds in \d+\.\d\d s
-)"))) << result.out;
+    EXPECT_EQ(summaryWithoutTime(result.out),
+              "Converted 6 lines of FlightPlans.TXT into 15 rows of flight.cds");
     EXPECT_EQ(filesIn(m_dir.path()), (std::vector<std::string>{"AIRPORT.CDS", "Aircraft.cds",
                                                                "Flight.cds", "FlightPlans.TXT"}));
     const Table table = readTableFile(m_dir / "Flight.cds");
@@ -85,7 +98,7 @@ TEST_F(ConvertFlightPlansCommand, TakesTheTablesAndTheOutputFromOptions) {
                              "timetable.cds", "FlightPlans.TXT"});
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.out.substr(0, result.out.find(" in ")),
+    EXPECT_EQ(summaryWithoutTime(result.out),
               "Converted 6 lines of FlightPlans.TXT into 15 rows of timetable.cds");
     EXPECT_EQ(test::readFile(m_dir / "Flight.cds"), m_earlier);
     const Table table = readTableFile(m_dir / "timetable.cds");
@@ -137,7 +150,7 @@ TEST_F(ConvertFlightPlansCommand, ReportsWhatStopsItAndKeepsTheTimetable) {
     const auto result = run({"--airports", "none.cds", "NoLeg.TXT"});
     EXPECT_EQ(result.err, noAirports);
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.out.substr(0, result.out.find(" in ")),
+    EXPECT_EQ(summaryWithoutTime(result.out),
               "Converted 1 line of NoLeg.TXT into 0 rows of flight.cds");
     EXPECT_EQ(readTableFile(m_dir / "Flight.cds").rowCount(), 0u);
 }
