@@ -1,6 +1,7 @@
 #include "import/Conversion.h"
 
 #include "import/ConversionError.h"
+#include "platform/Windows1252.h"
 
 #include <limits>
 #include <string>
@@ -13,12 +14,21 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// The texts come from the simulator's files (Windows-1252); messages are UTF-8.
+[[noreturn]] void throwNotA(std::string_view text, std::string_view what) {
+    std::string message = "'";
+    message += windows1252ToUtf8(text);
+    message += "' is not a valid ";
+    message += what;
+    throw ConversionError(message);
+}
+
 [[noreturn]] void throwNotInteger(std::string_view text) {
-    throw ConversionError("'" + std::string(text) + "' is not a valid integer value");
+    throwNotA(text, "integer value");
 }
 
 [[noreturn]] void throwNotTime(std::string_view text) {
-    throw ConversionError("'" + std::string(text) + "' is not a valid time");
+    throwNotA(text, "time");
 }
 
 // Reads one or two digits at `pos` into `value`; false when there is no digit there.

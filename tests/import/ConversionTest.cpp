@@ -47,6 +47,9 @@ TEST(StrToInt, ReadsDecimalWholeNumbers) {
 TEST(StrToInt, RejectsEverythingElseNamingTheText) {
     EXPECT_EQ(errorOf(strToInt, "We"), "'We' is not a valid integer value");
     EXPECT_EQ(errorOf(strToInt, ""), "'' is not a valid integer value");
+    // Text from a file is Windows-1252; the message is UTF-8.
+    EXPECT_EQ(errorOf(strToInt, "\xE9t\xE9"), "'\u00E9t\u00E9' is not a valid integer value");
+    EXPECT_EQ(errorOf(strToTime, "12h\xB0"), "'12h\u00B0' is not a valid time");
     for (const std::string_view text : {"24 ", "1 2", "\t5", "-", "+", " ", "$18", "0x18", "12.0",
                                         "2147483648", "-2147483649", "99999999999999999999"}) {
         EXPECT_EQ(errorOf(strToInt, text), message(text, "integer value"));

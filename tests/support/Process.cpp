@@ -1,5 +1,6 @@
 #include "support/Process.h"
 
+#include <algorithm>
 #include <fcntl.h>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -19,10 +20,43 @@ std::string readAll(int fd) {
     return out;
 }
 
+// The test's environment with `changes` ("NAME=value") put in place of the same names.
+std::vector<std::string> environmentWith(const std::vector<std::string>& changes) {
+    const auto nameOf = [](std::string_view entry) { return entry.substr(0, entry.find('=')); };
+    std::vector<std::string> result;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        const std::string_view name = nameOf(*entry);
+        const bool changed = std::any_of(changes.begin(), changes.end(), [&](const auto& change) {
+            return nameOf(change) == name;
+        });
+        if (!changed) {
+            result.emplace_back(*entry);
+        }
+    }
+    result.insert(result.end(), changes.begin(), changes.end());
+    return result;
+}
+
 } // namespace
 
 ProcessResult runProcess(const std::filesystem::path& program, const std::vector<std::string>& args,
-                         const std::filesystem::path& folder) {
+                         const std::filesystem::path& folder,
+                         const std::vector<std::string>& environment) {
+    // Everything the child needs is made before the fork: after it, only system calls.
+    std::vector<std::string> strings = args;
+    strings.insert(strings.begin(), program.string());
+    std::vector<char*> argv;
+    for (std::string& a : strings) {
+        argv.push_back(a.data());
+    }
+    argv.push_back(nullptr);
+    std::vector<std::string> variables = environmentWith(environment);
+    std::vector<char*> envp;
+    for (std::string& v : variables) {
+        envp.push_back(v.data());
+    }
+    envp.push_back(nullptr);
+
     // Output goes to temporary files rather than pipes, so that a child that writes a lot
     // cannot block on a pipe nobody reads yet.
     char outName[] = "/tmp/quillby-out-XXXXXX";
@@ -43,15 +77,7 @@ ProcessResult runProcess(const std::filesystem::path& program, const std::vector
         if (::chdir(folder.c_str()) != 0) {
             ::_exit(127);
         }
-        std::vector<char*> argv;
-        std::string path = program.string();
-        argv.push_back(path.data());
-        std::vector<std::string> copies = args;
-        for (std::string& a : copies) {
-            argv.push_back(a.data());
-        }
-        argv.push_back(nullptr);
-        ::execv(path.c_str(), argv.data());
+        ::execve(argv[0], argv.data(), envp.data());
         ::_exit(127);
     }
     int status = 0;

@@ -13,8 +13,11 @@ struct ProcessResult {
 };
 
 // Runs a program with arguments (no shell) in `folder`, with standard input empty, and
-// collects what it writes and its exit status.
+// collects what it writes and its exit status. `environment` holds "NAME=value" entries that are
+// set for the program on top of the test's own environment (TZ, so that a test does not depend
+// on the machine's time zone).
 ProcessResult runProcess(const std::filesystem::path& program, const std::vector<std::string>& args,
-                         const std::filesystem::path& folder = ".");
+                         const std::filesystem::path& folder = ".",
+                         const std::vector<std::string>& environment = {});
 
 } // namespace quillby::test
