@@ -22,7 +22,8 @@ std::string readAll(int fd) {
 } // namespace
 
 ProcessResult runProcess(const std::filesystem::path& program, const std::vector<std::string>& args,
-                         const std::filesystem::path& folder) {
+                         const std::filesystem::path& folder,
+                         const std::vector<std::string>& environment) {
     // Output goes to temporary files rather than pipes, so that a child that writes a lot
     // cannot block on a pipe nobody reads yet.
     char outName[] = "/tmp/quillby-out-XXXXXX";
@@ -40,6 +41,14 @@ ProcessResult runProcess(const std::filesystem::path& program, const std::vector
         ::dup2(nullFd, 0);
         ::dup2(outFd, 1);
         ::dup2(errFd, 2);
+        for (const std::string& change : environment) {
+            const std::size_t equals = change.find('=');
+            if (equals == std::string::npos) {
+                ::unsetenv(change.c_str());
+            } else {
+                ::setenv(change.substr(0, equals).c_str(), change.c_str() + equals + 1, 1);
+            }
+        }
         if (::chdir(folder.c_str()) != 0) {
             ::_exit(127);
         }

@@ -13,8 +13,11 @@ struct ProcessResult {
 };
 
 // Runs a program with arguments (no shell) in `folder`, with standard input empty, and
-// collects what it writes and its exit status.
+// collects what it writes and its exit status. `environment` changes the program's environment:
+// "NAME=VALUE" sets a variable, a bare "NAME" removes it (so a test can keep the program away
+// from the user's home).
 ProcessResult runProcess(const std::filesystem::path& program, const std::vector<std::string>& args,
-                         const std::filesystem::path& folder = ".");
+                         const std::filesystem::path& folder = ".",
+                         const std::vector<std::string>& environment = {});
 
 } // namespace quillby::test
