@@ -6,6 +6,7 @@ namespace quillby::cli {
 
 std::string usageText() {
     return "usage: quillby-cli dump [--format text|csv|json] FILE\n"
+           "       quillby-cli convert-aircraft [--fs-path DIR] [--output FILE] AIRCRAFT_TXT\n"
            "       quillby-cli convert-flightplans [--aircraft FILE] [--airports FILE]\n"
            "                   [--output FILE] FLIGHTPLANS_TXT\n";
 }
@@ -21,6 +22,9 @@ int runCommand(const std::vector<std::string>& args) {
     }
     if (command == "convert-flightplans") {
         return runConvertFlightPlans(rest);
+    }
+    if (command == "convert-aircraft") {
+        return runConvertAircraft(rest);
     }
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(usageText().c_str(), stdout);

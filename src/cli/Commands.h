@@ -19,5 +19,6 @@ int runCommand(const std::vector<std::string>& args);
 
 int runDump(const std::vector<std::string>& args);
 int runConvertFlightPlans(const std::vector<std::string>& args);
+int runConvertAircraft(const std::vector<std::string>& args);
 
 } // namespace quillby::cli

@@ -20,7 +20,8 @@ std::string readAll(int fd) {
     return out;
 }
 
-// The test's environment with `changes` ("NAME=value") put in place of the same names.
+// The test's environment with `changes` applied: "NAME=value" sets a variable, a bare "NAME"
+// removes it.
 std::vector<std::string> environmentWith(const std::vector<std::string>& changes) {
     const auto nameOf = [](std::string_view entry) { return entry.substr(0, entry.find('=')); };
     std::vector<std::string> result;
@@ -33,7 +34,11 @@ std::vector<std::string> environmentWith(const std::vector<std::string>& changes
             result.emplace_back(*entry);
         }
     }
-    result.insert(result.end(), changes.begin(), changes.end());
+    for (const std::string& change : changes) {
+        if (change.find('=') != std::string::npos) {
+            result.push_back(change);
+        }
+    }
     return result;
 }
 

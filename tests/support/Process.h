@@ -13,9 +13,9 @@ struct ProcessResult {
 };
 
 // Runs a program with arguments (no shell) in `folder`, with standard input empty, and
-// collects what it writes and its exit status. `environment` holds "NAME=value" entries that are
-// set for the program on top of the test's own environment (TZ, so that a test does not depend
-// on the machine's time zone).
+// collects what it writes and its exit status. `environment` changes the program's environment:
+// "NAME=value" sets a variable (TZ, so that a test does not depend on the machine's time zone),
+// a bare "NAME" removes it (so that a test keeps the program away from the user's home).
 ProcessResult runProcess(const std::filesystem::path& program, const std::vector<std::string>& args,
                          const std::filesystem::path& folder = ".",
                          const std::vector<std::string>& environment = {});

@@ -1,0 +1,177 @@
+// quillby-cli convert-aircraft: the Convert > Aircraft command of the window, for a file given
+// on the command line, with the simulator found as at start-up or given as a folder.
+#include "app/SimulatorDiscovery.h"
+#include "cli/ArgumentParser.h"
+#include "cli/Commands.h"
+#include "import/AircraftConfigReader.h"
+#include "import/ConvertAircraft.h"
+#include "platform/DirectorySearch.h"
+#include "platform/Error.h"
+#include "platform/HostPath.h"
+#include "platform/Windows1252.h"
+#include "platform/WineRegistry.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <unistd.h>
+
+namespace quillby::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+// Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on a "literal" + string chain.
+std::string quoted(const fs::path& path) {
+    std::string text = "\"";
+    text += path.string();
+    text += '"';
+    return text;
+}
+
+std::string_view environmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::string_view() : std::string_view(value);
+}
+
+// "Converting Aircraft.TXT: line 1200 of 5000" on one line of the terminal, rewritten at most
+// ten times a second so that printing never slows the import, and cleared at the end.
+class TerminalProgressLine final : public ProgressSink {
+public:
+    explicit TerminalProgressLine(std::string what) : m_what(std::move(what)) {}
+    ~TerminalProgressLine() override {
+        if (m_shown) {
+            std::fputs("\r\x1b[K", stderr);
+            std::fflush(stderr);
+        }
+    }
+    TerminalProgressLine(const TerminalProgressLine&) = delete;
+    TerminalProgressLine& operator=(const TerminalProgressLine&) = delete;
+
+    void setPosition(int position) override {
+        if (!m_max) {
+            return; // the first position comes before the maximum
+        }
+        const Clock::time_point now = Clock::now();
+        if (m_shown && now - m_lastShown < std::chrono::milliseconds(100)) {
+            return;
+        }
+        m_shown = true;
+        m_lastShown = now;
+        std::fprintf(stderr, "\r%s: line %d of %d\x1b[K", m_what.c_str(), position + 1, *m_max);
+        std::fflush(stderr);
+    }
+    void setMin(int) override {}
+    void setMax(int max) override { m_max = max; }
+
+private:
+    std::string m_what;
+    std::optional<int> m_max;
+    bool m_shown = false;
+    Clock::time_point m_lastShown;
+};
+
+// The simulator's installation folder as the program keeps it (a Windows-1252 path) and where
+// its files lie on this machine.
+struct Simulator {
+    std::string FSPath;
+    HostPath paths;
+};
+
+// A folder given on the command line is a host path, kept absolute so that no drive letter of a
+// Wine prefix is needed to find it.
+Simulator simulatorFromFolder(const fs::path& folder) {
+    std::error_code error;
+    if (!fs::is_directory(folder, error)) {
+        throw Error("Cannot find the simulator folder " + quoted(folder) +
+                    ". The system cannot find the path specified.");
+    }
+    const std::string hostPath = fs::absolute(folder).lexically_normal().string();
+    std::string FSPath = utf8ToWindows1252(hostPath);
+    if (windows1252ToUtf8(FSPath) != hostPath) {
+        throw Error("The simulator folder " + quoted(folder) +
+                    " has a name the Windows-1252 code page cannot hold");
+    }
+    return {std::move(FSPath), HostPath(fs::path())};
+}
+
+// As at start-up: the registry of the Wine prefix the simulator runs in.
+Simulator simulatorFromRegistry() {
+    const auto prefix = findWinePrefix(environmentValue("WINEPREFIX"), environmentValue("HOME"));
+    if (!prefix) {
+        throw Error("Cannot find the Wine prefix: neither WINEPREFIX nor HOME is set; give the "
+                    "simulator's folder with --fs-path DIR");
+    }
+    std::string FSPath = readFSPath(WineRegistry::load(*prefix / "system.reg"));
+    if (FSPath.empty()) {
+        throw Error("No simulator installation in the registry of the Wine prefix " +
+                    quoted(*prefix) + "; give the simulator's folder with --fs-path DIR");
+    }
+    return {std::move(FSPath), HostPath(*prefix)};
+}
+
+// Sub-folders that the folder test leaves out for their read-only, hidden or other attributes.
+// The window says nothing about them; a user of the command line is told, since a simulator
+// folder copied without write permission would otherwise give a table without airlines.
+std::size_t skippedFolders(const std::string& FSPath, const DirectorySearch& search) {
+    std::size_t skipped = 0;
+    search.find(aircraftFolderPath(FSPath) + "*.*", [&](const DirectoryEntry& entry) {
+        if ((entry.attributes & FileAttribute::kDirectory) != 0 &&
+            !passesFolderTest(entry.attributes) && entry.name != "." && entry.name != "..") {
+            ++skipped;
+        }
+    });
+    return skipped;
+}
+
+} // namespace
+
+// convert-aircraft [--fs-path DIR] [--output FILE] AIRCRAFT_TXT
+int runConvertAircraft(const std::vector<std::string>& args) {
+    ArgumentParser parser("convert-aircraft", args);
+    const std::optional<std::string> folder = parser.option("--fs-path");
+    const fs::path output = parser.option("--output", std::string(kAircraftTableFile));
+    const fs::path source = parser.onePositional("AIRCRAFT_TXT");
+
+    const Clock::time_point start = Clock::now();
+    const Simulator simulator = folder ? simulatorFromFolder(*folder) : simulatorFromRegistry();
+    const HostDirectorySearch search(simulator.paths);
+    // At start-up a missing aircraft folder only leaves the list empty; here it is surely a
+    // wrong folder, and a table whose every airline is empty would hide that.
+    if (!search.exists(simulator.FSPath + "\\aircraft")) {
+        throw Error("The simulator folder \"" + windows1252ToUtf8(simulator.FSPath) +
+                    "\" has no aircraft folder");
+    }
+    const AircraftFolderList folders = listAircraftFolders(simulator.FSPath, search);
+    if (const std::size_t skipped = skippedFolders(simulator.FSPath, search); skipped > 0) {
+        std::fprintf(stderr,
+                     "quillby-cli: warning: %zu aircraft folders are left out because they are "
+                     "read-only, hidden or marked otherwise\n",
+                     skipped);
+    }
+    AircraftConfigReader airlines(simulator.FSPath, folders, search, simulator.paths);
+
+    std::optional<AircraftConversion> done;
+    const auto chooseGivenFile = [&](std::string_view) { return std::optional<fs::path>(source); };
+    if (::isatty(STDERR_FILENO) == 1) {
+        TerminalProgressLine progress("Converting " + source.filename().string());
+        done = convertAircraft(chooseGivenFile, airlines, progress, output);
+    } else {
+        NoProgress progress;
+        done = convertAircraft(chooseGivenFile, airlines, progress, output);
+    }
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+
+    std::printf("Read %zu lines from %s, wrote %zu rows to %s in %.2f s; %zu titles found an "
+                "airline in %zu aircraft.cfg files of %zu aircraft folders\n",
+                done->lines, quoted(done->source).c_str(), done->lines, quoted(output).c_str(),
+                seconds, done->titlesWithAirline, airlines.configFilesFound(), folders.size());
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+} // namespace quillby::cli
