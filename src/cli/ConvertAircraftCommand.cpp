@@ -3,6 +3,7 @@
 #include "app/SimulatorDiscovery.h"
 #include "cli/ArgumentParser.h"
 #include "cli/Commands.h"
+#include "cli/TerminalProgress.h"
 #include "import/AircraftConfigReader.h"
 #include "import/ConvertAircraft.h"
 #include "platform/DirectorySearch.h"
@@ -38,43 +39,6 @@ std::string_view environmentValue(const char* name) {
     const char* value = std::getenv(name);
     return value == nullptr ? std::string_view() : std::string_view(value);
 }
-
-// "Converting Aircraft.TXT: line 1200 of 5000" on one line of the terminal, rewritten at most
-// ten times a second so that printing never slows the import, and cleared at the end.
-class TerminalProgressLine final : public ProgressSink {
-public:
-    explicit TerminalProgressLine(std::string what) : m_what(std::move(what)) {}
-    ~TerminalProgressLine() override {
-        if (m_shown) {
-            std::fputs("\r\x1b[K", stderr);
-            std::fflush(stderr);
-        }
-    }
-    TerminalProgressLine(const TerminalProgressLine&) = delete;
-    TerminalProgressLine& operator=(const TerminalProgressLine&) = delete;
-
-    void setPosition(int position) override {
-        if (!m_max) {
-            return; // the first position comes before the maximum
-        }
-        const Clock::time_point now = Clock::now();
-        if (m_shown && now - m_lastShown < std::chrono::milliseconds(100)) {
-            return;
-        }
-        m_shown = true;
-        m_lastShown = now;
-        std::fprintf(stderr, "\r%s: line %d of %d\x1b[K", m_what.c_str(), position + 1, *m_max);
-        std::fflush(stderr);
-    }
-    void setMin(int) override {}
-    void setMax(int max) override { m_max = max; }
-
-private:
-    std::string m_what;
-    std::optional<int> m_max;
-    bool m_shown = false;
-    Clock::time_point m_lastShown;
-};
 
 // The simulator's installation folder as the program keeps it (a Windows-1252 path) and where
 // its files lie on this machine.
@@ -158,11 +122,8 @@ int runConvertAircraft(const std::vector<std::string>& args) {
 
     std::optional<AircraftConversion> done;
     const auto chooseGivenFile = [&](std::string_view) { return std::optional<fs::path>(source); };
-    if (::isatty(STDERR_FILENO) == 1) {
-        TerminalProgressLine progress("Converting " + source.filename().string());
-        done = convertAircraft(chooseGivenFile, airlines, progress, output);
-    } else {
-        NoProgress progress;
+    {
+        TerminalProgress progress("Converting " + source.filename().string());
         done = convertAircraft(chooseGivenFile, airlines, progress, output);
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
