@@ -6,6 +6,8 @@ namespace quillby::cli {
 
 std::string usageText() {
     return "usage: quillby-cli dump [--format text|csv|json] FILE\n"
+           "       quillby-cli board [--flights FILE] [--airports FILE] [--arrivals] [--weekday D]\n"
+           "                   [--format text|csv|json] ICAO\n"
            "       quillby-cli convert-aircraft [--fs-path DIR] [--output FILE] AIRCRAFT_TXT\n"
            "       quillby-cli convert-flightplans [--aircraft FILE] [--airports FILE]\n"
            "                   [--output FILE] FLIGHTPLANS_TXT\n";
@@ -19,6 +21,9 @@ int runCommand(const std::vector<std::string>& args) {
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (command == "dump") {
         return runDump(rest);
+    }
+    if (command == "board") {
+        return runBoard(rest);
     }
     if (command == "convert-flightplans") {
         return runConvertFlightPlans(rest);

@@ -18,6 +18,7 @@ std::string usageText();
 int runCommand(const std::vector<std::string>& args);
 
 int runDump(const std::vector<std::string>& args);
+int runBoard(const std::vector<std::string>& args);
 int runConvertFlightPlans(const std::vector<std::string>& args);
 int runConvertAircraft(const std::vector<std::string>& args);
 

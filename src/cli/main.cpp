@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 #include "platform/Error.h"
 
+#include <clocale>
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -8,6 +9,7 @@
 
 int main(int argc, char** argv) {
     using namespace quillby::cli;
+    std::setlocale(LC_TIME, "");
     const std::vector<std::string> args(argv + 1, argv + argc);
     try {
         return runCommand(args);
