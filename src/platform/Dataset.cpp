@@ -117,8 +117,8 @@ void Dataset::viewChanged() {
     m_viewValid = false;
     m_view.clear();
     m_view.shrink_to_fit();
-    if (m_onViewChanged) {
-        m_onViewChanged();
+    for (const auto& handler : m_onViewChanged) {
+        handler();
     }
 }
 

@@ -43,9 +43,10 @@ public:
         return m_table.text(rowAt(position), field);
     }
 
-    // Called after every change of what the view shows (open, close, a new setting).
-    void setViewChangedHandler(std::function<void()> handler) {
-        m_onViewChanged = std::move(handler);
+    // Called after every change of what the view shows (open, close, a new setting); a grid and
+    // each chooser that shows the table add one.
+    void addViewChangedHandler(std::function<void()> handler) {
+        m_onViewChanged.push_back(std::move(handler));
     }
 
 private:
@@ -58,7 +59,7 @@ private:
     RowFilter m_filter;
     bool m_filtered = false;
     std::string m_indexFieldNames;
-    std::function<void()> m_onViewChanged;
+    std::vector<std::function<void()>> m_onViewChanged;
 
     mutable std::vector<RowIndex> m_view;
     mutable bool m_viewValid = false;

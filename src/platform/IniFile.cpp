@@ -89,7 +89,7 @@ void IniFile::index() {
                 std::size_t valueEnd = end;
                 trimBlanks(text, valueBegin, valueEnd);
                 current->keys.try_emplace(std::string(trimmed(line.substr(0, equals))),
-                                          Key{valueBegin, valueEnd});
+                                          Key{valueBegin, valueEnd, begin + equals + 1, contentEnd});
             }
         }
         lineBegin = next;
@@ -126,7 +126,8 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
         added.append(key).append("=").append(value).append(newLine);
         m_text += added;
     } else if (const auto k = s->second.keys.find(key); k != s->second.keys.end()) {
-        m_text.replace(k->second.valueBegin, k->second.valueEnd - k->second.valueBegin, value);
+        // The whole text after the "=" becomes the value, as Windows writes a key's line anew.
+        m_text.replace(k->second.afterEquals, k->second.lineEnd - k->second.afterEquals, value);
     } else {
         std::string added;
         if (s->second.appendNeedsLineEnd) {

