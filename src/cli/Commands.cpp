@@ -5,7 +5,8 @@
 namespace quillby::cli {
 
 std::string usageText() {
-    return "usage: quillby-cli dump [--format text|csv|json] FILE\n";
+    return "usage: quillby-cli dump [--format text|csv|json] FILE\n"
+           "       quillby-cli make-airports [--output FILE] CSV\n";
 }
 
 int runCommand(const std::vector<std::string>& args) {
@@ -16,6 +17,9 @@ int runCommand(const std::vector<std::string>& args) {
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (command == "dump") {
         return runDump(rest);
+    }
+    if (command == "make-airports") {
+        return runMakeAirports(rest);
     }
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(usageText().c_str(), stdout);

@@ -18,5 +18,6 @@ std::string usageText();
 int runCommand(const std::vector<std::string>& args);
 
 int runDump(const std::vector<std::string>& args);
+int runMakeAirports(const std::vector<std::string>& args);
 
 } // namespace quillby::cli
