@@ -4,14 +4,17 @@
 #include "platform/Error.h"
 #include "platform/Windows1252.h"
 
+#include <algorithm>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace quillby {
 
 namespace {
 
+// What is wrong with one line; the reader adds the file's name and the line's number.
 class CsvLineError {
 public:
     explicit CsvLineError(std::string message) : m_message(std::move(message)) {}
