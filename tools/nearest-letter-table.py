@@ -4,6 +4,7 @@ the nearest text it can ("Ł" is "L", "ș" is "s", "ế" is "ê"), and the lette
 that a plain letter and a combining mark make together ("e" + U+0301 is "é").
 
     tools/nearest-letter-table.py > src/platform/NearestLetterTable.h
+    clang-format -i src/platform/NearestLetterTable.h
 
 The nearest text comes from Unicode's decompositions: the letter is decomposed (compatibility
 decomposition, so "ĳ" is "ij"), then combining marks are taken off from the last until what is
