@@ -38,7 +38,7 @@ CONNECTORS = {
 # After "City-", a word of these takes the next word with it ("Paris-Le Bourget" lies at Le
 # Bourget, not at Le).
 ARTICLES = {"al", "el", "il", "la", "las", "le", "les", "los", "san", "santa", "são", "st", "st.",
-            "saint", "sankt", "new", "port", "port-"}
+            "saint", "sankt", "new", "port"}
 
 FOUR_LETTERS = re.compile(r"^[A-Z]{4}$")
 
