@@ -10,7 +10,8 @@ std::string usageText() {
            "                   [--format text|csv|json] ICAO\n"
            "       quillby-cli convert-aircraft [--fs-path DIR] [--output FILE] AIRCRAFT_TXT\n"
            "       quillby-cli convert-flightplans [--aircraft FILE] [--airports FILE]\n"
-           "                   [--output FILE] FLIGHTPLANS_TXT\n";
+           "                   [--output FILE] FLIGHTPLANS_TXT\n"
+           "       quillby-cli make-airports [--output FILE] CSV\n";
 }
 
 int runCommand(const std::vector<std::string>& args) {
@@ -30,6 +31,9 @@ int runCommand(const std::vector<std::string>& args) {
     }
     if (command == "convert-aircraft") {
         return runConvertAircraft(rest);
+    }
+    if (command == "make-airports") {
+        return runMakeAirports(rest);
     }
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(usageText().c_str(), stdout);

@@ -21,5 +21,6 @@ int runDump(const std::vector<std::string>& args);
 int runBoard(const std::vector<std::string>& args);
 int runConvertFlightPlans(const std::vector<std::string>& args);
 int runConvertAircraft(const std::vector<std::string>& args);
+int runMakeAirports(const std::vector<std::string>& args);
 
 } // namespace quillby::cli

@@ -39,4 +39,9 @@ Table makeAircraftTable() {
                  {IndexDef{std::string(kAcnIndex), std::string(kAcn)}});
 }
 
+Table makeAirportTable() {
+    using namespace airportTable;
+    return Table({text(kIcaoCode, kIcaoCodeSize), text(kDescription, kDescriptionSize)});
+}
+
 } // namespace quillby

@@ -2,6 +2,7 @@
 
 #include "platform/Table.h"
 
+#include <cstdint>
 #include <string_view>
 
 namespace quillby {
@@ -42,6 +43,11 @@ inline constexpr std::string_view kAcnIndex = "ACN";
 namespace airportTable {
 inline constexpr std::string_view kIcaoCode = "ICAO_CODE";
 inline constexpr std::string_view kDescription = "DESCRIPTION";
+
+// The sizes of the list Quillby ships (data/Airport.cds). Names are kept short for the boards
+// (the flight table keeps 30 characters of them); a few of the shipped ones are longer.
+inline constexpr std::uint32_t kIcaoCodeSize = 4;
+inline constexpr std::uint32_t kDescriptionSize = 50;
 } // namespace airportTable
 
 // The flight timetable, empty: twelve text fields in the order the table files keep them, and
@@ -50,5 +56,9 @@ Table makeFlightTable();
 
 // The aircraft list, empty: ACN (6) and AIRLINE (30), with the index "ACN" on ACN.
 Table makeAircraftTable();
+
+// The airport list in the shape Quillby ships it, empty: ICAO_CODE (4) and DESCRIPTION (50),
+// no index (the program orders it by name when it loads it).
+Table makeAirportTable();
 
 } // namespace quillby

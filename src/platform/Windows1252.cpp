@@ -1,5 +1,8 @@
 #include "platform/Windows1252.h"
 
+#include "platform/NearestLetterTable.h"
+
+#include <algorithm>
 #include <array>
 
 namespace quillby {
@@ -113,6 +116,73 @@ std::string utf8ToWindows1252(std::string_view text, char replacement) {
         const auto codePoint = decodeUtf8(text, pos);
         const auto byte = codePoint ? codePointToWindows1252(*codePoint) : std::nullopt;
         out += byte ? static_cast<char>(*byte) : replacement;
+    }
+    return out;
+}
+
+namespace {
+
+std::optional<std::string_view> nearestLetterOf(char32_t codePoint) {
+    const auto& table = nearestLetter::kReplacements;
+    const auto it = std::lower_bound(
+        table.begin(), table.end(), codePoint,
+        [](const nearestLetter::Replacement& entry, char32_t cp) { return entry.codePoint < cp; });
+    if (it == table.end() || it->codePoint != codePoint) {
+        return std::nullopt;
+    }
+    return std::string_view(it->text);
+}
+
+// Puts a combining mark on the letter before it when the code page has the two as one letter;
+// otherwise the mark goes, leaving the plain letter.
+void applyCombiningMark(std::string& out, char32_t mark) {
+    if (out.empty()) {
+        return;
+    }
+    for (const nearestLetter::Composition& entry : nearestLetter::kCompositions) {
+        if (entry.base == out.back() && entry.mark == mark) {
+            out.back() = static_cast<char>(entry.letter);
+            return;
+        }
+    }
+}
+
+bool isCombiningMark(char32_t cp) {
+    return (cp >= 0x0300 && cp <= 0x036F) || (cp >= 0x1AB0 && cp <= 0x1AFF) ||
+           (cp >= 0x1DC0 && cp <= 0x1DFF) || (cp >= 0x20D0 && cp <= 0x20FF);
+}
+
+bool isOtherSpace(char32_t cp) {
+    return (cp >= 0x2000 && cp <= 0x200A) || cp == 0x202F || cp == 0x205F || cp == 0x3000;
+}
+
+bool isZeroWidth(char32_t cp) {
+    return (cp >= 0x200B && cp <= 0x200D) || cp == 0x2060 || cp == 0xFEFF;
+}
+
+} // namespace
+
+std::string utf8ToWindows1252Nearest(std::string_view text, char replacement) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const auto codePoint = decodeUtf8(text, pos);
+        if (!codePoint) {
+            out += replacement;
+        } else if (const auto byte = codePointToWindows1252(*codePoint)) {
+            out += static_cast<char>(*byte);
+        } else if (isCombiningMark(*codePoint)) {
+            applyCombiningMark(out, *codePoint);
+        } else if (isOtherSpace(*codePoint)) {
+            out += ' ';
+        } else if (isZeroWidth(*codePoint)) {
+            continue;
+        } else if (const auto letter = nearestLetterOf(*codePoint)) {
+            out += *letter;
+        } else {
+            out += replacement;
+        }
     }
     return out;
 }

@@ -22,6 +22,14 @@ std::string windows1252ToUtf8(std::string_view text);
 // `replacement`.
 std::string utf8ToWindows1252(std::string_view text, char replacement = '?');
 
+// The same for names taken from outside (the airport list), so that they read well in the code
+// page: a Latin letter it lacks becomes its nearest letter ("Łódź" becomes "Lódz", "ș" "s",
+// "ế" "ê", "ĳ" "ij"), a base letter with a combining mark becomes the code page's letter where
+// there is one ("e" + U+0301 is "é"), other marks go, Unicode's other spaces become a space and
+// its zero-width characters go. Only what has no such letter (Greek, Cyrillic, CJK, a malformed
+// sequence) becomes `replacement`.
+std::string utf8ToWindows1252Nearest(std::string_view text, char replacement = '?');
+
 bool isValidUtf8(std::string_view text);
 
 // The code points of UTF-8 text; each malformed byte becomes U+FFFD.

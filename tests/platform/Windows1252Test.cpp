@@ -33,6 +33,36 @@ TEST(Windows1252, ReplacesWhatItCannotHoldAndMalformedUtf8) {
     EXPECT_FALSE(isValidUtf8("\xED\xA0\x80")) << "a surrogate is not UTF-8";
 }
 
+TEST(Windows1252, GivesNamesTheNearestLettersOfTheCodePage) {
+    struct Case {
+        const char* utf8;
+        std::string expected;
+    };
+    const Case cases[] = {
+        // Letters the code page holds stay, the others lose what it cannot show.
+        {"Łódź Władysław Reymont", "L\xF3"
+                                   "dz Wladyslaw Reymont"},
+        {"Debrecen Nemzetközi Repülőtér", "Debrecen Nemzetk\xF6zi Rep\xFClot\xE9r"},
+        {"Timișoara Traian Vuia", "Timisoara Traian Vuia"},
+        {"Iğdır Şehit Bülent Aydın", "Igdir Sehit B\xFClent Aydin"},
+        {"Đà Nẵng, Huế, Phú Quốc, Nước Mặn", "D\xE0 Nang, Hu\xEA, Ph\xFA Qu\xF4"
+                                             "c, Nuoc Man"},
+        {"Bakı Heydər Əliyev", "Baki Heyder Eliyev"},
+        {"Ĳmuiden ǅ", "IJmuiden D\x9E"},
+        // Decomposed text: a mark joins its letter where the code page has the pair.
+        {"Cafe\u0301 Zu\u0308rich s\u0326", "Caf\xE9 Z\xFCrich s"},
+        // Other spaces and dashes read as ours; zero-width characters go.
+        {"Saint\u2011Denis\u00A0Nord\u2009Sud\u200B", "Saint-Denis\xA0Nord Sud"},
+        // What has no Latin letter, and malformed UTF-8, become the replacement.
+        {"Αθήνα Москва 東京 \xFF", "????? ?????? ?? ?"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(utf8ToWindows1252Nearest(c.utf8), c.expected) << c.utf8;
+    }
+    EXPECT_EQ(utf8ToWindows1252Nearest("Łódź Αθήνα", '_'), "L\xF3"
+                                                           "dz _____");
+}
+
 TEST(Windows1252, ConvertsUtf16WithOneReplacementPerCharacter) {
     EXPECT_EQ(utf16ToWindows1252(u"FS2002 \u00C9dition \u20AC"), "FS2002 \xC9"
                                                                  "dition \x80");
