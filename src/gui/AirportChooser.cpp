@@ -70,7 +70,10 @@ AirportChooser::AirportChooser(Dataset& airports, QWidget* parent)
     setView(list);
     setModel(m_model);
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // A drop-down list of sixteen rows: some styles would otherwise open a list of thousands of
+    // airports over the whole screen.
     setMaxVisibleItems(16);
+    setStyleSheet("QComboBox { combobox-popup: 0; }");
     connect(this, &QComboBox::activated, this, [this](int row) {
         m_keyValue = m_model->codeAt(row);
         emit chosen();
