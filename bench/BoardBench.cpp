@@ -1,19 +1,17 @@
 // The board with a 1,000,000-row flight table: choosing another airport (query, grid reset and
 // repaint) and scrolling the grid, on Qt's offscreen platform.
 #include "FlightTableGenerator.h"
-
 #include "data/Schemas.h"
 #include "gui/FlightGridModel.h"
 #include "view/TimetableQuery.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdlib>
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTableView>
-
-#include <benchmark/benchmark.h>
-
-#include <cstdlib>
 
 namespace quillby::bench {
 namespace {
