@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <csignal>
+#include <cstdlib>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -45,7 +47,46 @@ std::filesystem::path temporaryNameFor(const std::filesystem::path& target) {
                                    std::to_string(::getpid()) + "." + std::to_string(n) + ".tmp");
 }
 
+std::optional<InjectedWriteFailure> g_injectedFailure;
+
+// True, with `error` set, when a test has made this step fail.
+bool failsByInjection(WriteStep step, int& error) {
+    if (g_injectedFailure && g_injectedFailure->step == step) {
+        error = g_injectedFailure->error;
+        return true;
+    }
+    return false;
+}
+
+// Temporary files of earlier writes whose process died before it could remove them ("kill -9",
+// a power cut): the next write of the same file clears them away.
+void removeStaleTemporaries(const std::filesystem::path& target) {
+#ifdef _WIN32
+    static_cast<void>(target);
+#else
+    const std::string prefix = "." + target.filename().string() + ".";
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() <= prefix.size() + 4 || name.compare(0, prefix.size(), prefix) != 0 ||
+            name.compare(name.size() - 4, 4, ".tmp") != 0) {
+            continue;
+        }
+        const std::string rest = name.substr(prefix.size());
+        const long pid = std::strtol(rest.c_str(), nullptr, 10);
+        if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
+            std::filesystem::remove(entry.path(), error);
+        }
+    }
+#endif
+}
+
 } // namespace
+
+void injectWriteFailure(std::optional<InjectedWriteFailure> failure) {
+    g_injectedFailure = failure;
+}
 
 std::string systemErrorText(int error) {
     switch (error) {
@@ -144,6 +185,11 @@ AtomicFile::AtomicFile(std::filesystem::path target) : m_target(std::move(target
             m_target = resolved;
         }
     }
+    int injected = 0;
+    if (failsByInjection(WriteStep::Create, injected)) {
+        throw Error("Cannot create file " + quoted(m_target) + ". " + systemErrorText(injected));
+    }
+    removeStaleTemporaries(m_target);
     for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
         m_temporary = temporaryNameFor(m_target);
         m_fd = ::open(m_temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_TRUNC, 0666);
@@ -174,6 +220,9 @@ void AtomicFile::fail(const char* action, int error) {
 void AtomicFile::flushBuffer() {
     const char* p = m_buffer.data();
     std::size_t left = m_buffer.size();
+    if (int injected = 0; left > 0 && failsByInjection(WriteStep::Write, injected)) {
+        fail("write", injected);
+    }
     while (left > 0) {
         const ssize_t n = ::write(m_fd, p, left);
         if (n < 0) {
@@ -202,6 +251,9 @@ void AtomicFile::write(std::string_view bytes) {
 
 void AtomicFile::commit() {
     flushBuffer();
+    if (int injected = 0; failsByInjection(WriteStep::Sync, injected)) {
+        fail("write", injected);
+    }
     if (syncFile(m_fd) != 0) {
         fail("write", errno);
     }
@@ -216,6 +268,9 @@ void AtomicFile::commit() {
         fail("replace", EACCES);
     }
 #else
+    if (int injected = 0; failsByInjection(WriteStep::Replace, injected)) {
+        fail("replace", injected);
+    }
     if (::rename(m_temporary.c_str(), m_target.c_str()) != 0) {
         fail("replace", errno);
     }

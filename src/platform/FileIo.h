@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -63,6 +64,15 @@ private:
     int m_fd = -1;
     bool m_committed = false;
 };
+
+// For tests: the next atomic writes fail at `step` with the system error `error` (ENOSPC for a
+// full disk, EACCES for a read-only folder), as the system would make them fail; nothing to stop.
+enum class WriteStep { Create, Write, Sync, Replace };
+struct InjectedWriteFailure {
+    WriteStep step;
+    int error;
+};
+void injectWriteFailure(std::optional<InjectedWriteFailure> failure);
 
 // Writes `bytes` through an AtomicFile.
 void writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);

@@ -3,6 +3,7 @@
 #include "gui/AirportChooser.h"
 #include "gui/TPagesDlg.h"
 #include "gui/TVersionAwareAbout.h"
+#include "platform/FileIo.h"
 
 #include <gtest/gtest.h>
 
@@ -342,6 +343,45 @@ TEST(Screenshots, OfABoardTheMenuTheOptionsAndTheAboutBox) {
     saveScreenshot(options, "options-dialog");
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(QUILLBY_SCREENSHOT_DIR) /
                                         "main-window-board.png"));
+}
+
+} // namespace
+} // namespace quillby::gui::test
+
+namespace quillby::gui::test {
+namespace {
+
+TEST(MainWindowFaults, AFailedSettingsWriteAtCloseIsShownAndTheWindowStillCloses) {
+    GuiFixture f;
+    f.writeAirports();
+    TForm1& w = f.makeWindow();
+    w.show();
+    injectWriteFailure(InjectedWriteFailure{WriteStep::Write, ENOSPC});
+    w.close();
+    injectWriteFailure(std::nullopt);
+    EXPECT_FALSE(w.isVisible());
+    ASSERT_EQ(f.errors.size(), 1);
+    EXPECT_TRUE(f.errors[0].endsWith("tavro.ini\". There is not enough space on the disk.")) << f.errors[0].toStdString();
+}
+
+// The board's table, loaded before an import, is never written back over the import's file.
+TEST(MainWindowFaults, AFlightTableLoadedBeforeAnImportNeverOverwritesTheNewerFile) {
+    GuiFixture f;
+    f.writeAirports();
+    f.writeFlights();
+    TForm1& w = f.makeWindow();
+    w.show();
+    w.LoadFlighPlans1->trigger();
+    f.dir.write("Aircraft.TXT", "AC#1,0,\"A\"\r\n");
+    f.nextFile = f.dir / "Aircraft.TXT";
+    w.Aircraft1->trigger();
+    f.dir.write("FlightPlans.TXT", "AC#1,N1,50%,24Hr,IFR,06:00:00,07:10:00,240,F,1,LIMC,08:00:00,09:10:00,240,F,2,LIRF\r\n");
+    f.nextFile = f.dir / "FlightPlans.TXT";
+    w.FlightPlan1->trigger();
+    const std::string imported = quillby::test::readFile(f.dir / "flight.cds");
+    w.Exit1->trigger();
+    EXPECT_EQ(quillby::test::readFile(f.dir / "flight.cds"), imported);
+    EXPECT_TRUE(f.errors.isEmpty()) << f.errors.join("\n").toStdString();
 }
 
 } // namespace
