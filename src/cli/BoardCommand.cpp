@@ -16,7 +16,8 @@ namespace quillby::cli {
 
 namespace {
 
-constexpr const char* kWeekdays[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+constexpr const char* kWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                     "Thursday", "Friday", "Saturday"};
 
 std::string weekdayOption(ArgumentParser& parser) {
     const auto given = parser.option("--weekday");
@@ -24,7 +25,8 @@ std::string weekdayOption(ArgumentParser& parser) {
         return weekdayDigit(SystemClock().now());
     }
     if (given->size() != 1 || (*given)[0] < '0' || (*given)[0] > '6') {
-        throw UsageError("quillby-cli board: --weekday takes a digit from 0 (Sunday) to 6 (Saturday)");
+        throw UsageError(
+            "quillby-cli board: --weekday takes a digit from 0 (Sunday) to 6 (Saturday)");
     }
     return *given;
 }
@@ -56,7 +58,8 @@ int runBoard(const std::vector<std::string>& args) {
     // The code typed is used whether or not the airport list names it: on the command line the
     // user chose it on purpose.
     const std::string name = airportName(airportsFile, code);
-    const TimetableQuery query = buildTimetableQuery({name.empty() ? code : name, code}, arrivals ? 1 : 0, weekday);
+    const TimetableQuery query =
+        buildTimetableQuery({name.empty() ? code : name, code}, arrivals ? 1 : 0, weekday);
     Dataset flights;
     loadFlightPlans(flights, flightsFile);
     applyTimetableQuery(query, flights, [](Direction) {});
@@ -85,7 +88,8 @@ int runBoard(const std::vector<std::string>& args) {
         heading += kWeekdays[weekday[0] - '0'];
         std::printf("%s\n\n", heading.c_str());
     }
-    printTable(selection, format, [](std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), stdout); });
+    printTable(selection, format,
+               [](std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), stdout); });
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 

@@ -6,7 +6,8 @@ namespace quillby::cli {
 
 std::string usageText() {
     return "usage: quillby-cli dump [--format text|csv|json] FILE\n"
-           "       quillby-cli board [--flights FILE] [--airports FILE] [--arrivals] [--weekday D]\n"
+           "       quillby-cli board [--flights FILE] [--airports FILE] [--arrivals] [--weekday "
+           "D]\n"
            "                   [--format text|csv|json] ICAO\n"
            "       quillby-cli convert-aircraft [--fs-path DIR] [--output FILE] AIRCRAFT_TXT\n"
            "       quillby-cli convert-flightplans [--aircraft FILE] [--airports FILE]\n"

@@ -4,6 +4,7 @@
 #include "cli/ArgumentParser.h"
 #include "cli/Commands.h"
 #include "cli/TerminalProgress.h"
+#include "cli/Wording.h"
 #include "import/AircraftConfigReader.h"
 #include "import/ConvertAircraft.h"
 #include "platform/DirectorySearch.h"
@@ -113,10 +114,12 @@ int runConvertAircraft(const std::vector<std::string>& args) {
     }
     const AircraftFolderList folders = listAircraftFolders(simulator.FSPath, search);
     if (const std::size_t skipped = skippedFolders(simulator.FSPath, search); skipped > 0) {
-        std::fprintf(stderr,
-                     "quillby-cli: warning: %zu aircraft folders are left out because they are "
-                     "read-only, hidden or marked otherwise\n",
-                     skipped);
+        std::fprintf(
+            stderr,
+            "quillby-cli: warning: %s left out because %s read-only, hidden or marked otherwise\n",
+            skipped == 1 ? "1 aircraft folder is"
+                         : (counted(skipped, "aircraft folder") + " are").c_str(),
+            skipped == 1 ? "it is" : "they are");
     }
     AircraftConfigReader airlines(simulator.FSPath, folders, search, simulator.paths);
 
@@ -128,10 +131,12 @@ int runConvertAircraft(const std::vector<std::string>& args) {
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
 
-    std::printf("Read %zu lines from %s, wrote %zu rows to %s in %.2f s; %zu titles found an "
-                "airline in %zu aircraft.cfg files of %zu aircraft folders\n",
-                done->lines, quoted(done->source).c_str(), done->lines, quoted(output).c_str(),
-                seconds, done->titlesWithAirline, airlines.configFilesFound(), folders.size());
+    std::printf("Read %s from %s, wrote %s to %s in %.2f s; %s found an airline in %s of %s\n",
+                counted(done->lines, "line").c_str(), quoted(done->source).c_str(),
+                counted(done->lines, "row").c_str(), quoted(output).c_str(), seconds,
+                counted(done->titlesWithAirline, "title").c_str(),
+                counted(airlines.configFilesFound(), "aircraft.cfg file").c_str(),
+                counted(folders.size(), "aircraft folder").c_str());
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 

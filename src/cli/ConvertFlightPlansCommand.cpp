@@ -1,6 +1,7 @@
 #include "cli/ArgumentParser.h"
 #include "cli/Commands.h"
 #include "cli/TerminalProgress.h"
+#include "cli/Wording.h"
 #include "data/TableFile.h"
 #include "import/ConvertFlightPlans.h"
 #include "import/ShiftTime.h"
@@ -20,16 +21,6 @@ int currentYear() {
     using namespace std::chrono;
     const year_month_day today(floor<days>(system_clock::now()));
     return static_cast<int>(today.year());
-}
-
-std::string counted(std::size_t count, std::string_view what) {
-    std::string text = std::to_string(count);
-    text += ' ';
-    text += what;
-    if (count != 1) {
-        text += 's';
-    }
-    return text;
 }
 
 } // namespace

@@ -94,10 +94,10 @@ TEST_F(ConvertAircraftCommandTest, WarnsOfAircraftFoldersTheFolderTestLeavesOut)
                     fs::perms::owner_read | fs::perms::owner_exec);
     const auto result = run({"convert-aircraft", "Aircraft.TXT"}, {wineprefix(), "HOME"});
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.err, "quillby-cli: warning: 1 aircraft folders are left out because they "
-                          "are read-only, hidden or marked otherwise\n");
-    EXPECT_NE(result.out.find("1 titles found an airline in 1 aircraft.cfg files of 1 aircraft "
-                              "folders"),
+    EXPECT_EQ(result.err, "quillby-cli: warning: 1 aircraft folder is left out because it is "
+                          "read-only, hidden or marked otherwise\n");
+    EXPECT_NE(result.out.find("1 title found an airline in 1 aircraft.cfg file of 1 aircraft "
+                              "folder\n"),
               std::string::npos)
         << result.out;
     EXPECT_EQ(rowsOf(m_dir / "work/aircraft.cds"),
