@@ -361,7 +361,8 @@ TEST(MainWindowFaults, AFailedSettingsWriteAtCloseIsShownAndTheWindowStillCloses
     injectWriteFailure(std::nullopt);
     EXPECT_FALSE(w.isVisible());
     ASSERT_EQ(f.errors.size(), 1);
-    EXPECT_TRUE(f.errors[0].endsWith("tavro.ini\". There is not enough space on the disk.")) << f.errors[0].toStdString();
+    EXPECT_TRUE(f.errors[0].endsWith("tavro.ini\". There is not enough space on the disk."))
+        << f.errors[0].toStdString();
 }
 
 // The board's table, loaded before an import, is never written back over the import's file.
@@ -375,7 +376,9 @@ TEST(MainWindowFaults, AFlightTableLoadedBeforeAnImportNeverOverwritesTheNewerFi
     f.dir.write("Aircraft.TXT", "AC#1,0,\"A\"\r\n");
     f.nextFile = f.dir / "Aircraft.TXT";
     w.Aircraft1->trigger();
-    f.dir.write("FlightPlans.TXT", "AC#1,N1,50%,24Hr,IFR,06:00:00,07:10:00,240,F,1,LIMC,08:00:00,09:10:00,240,F,2,LIRF\r\n");
+    f.dir.write(
+        "FlightPlans.TXT",
+        "AC#1,N1,50%,24Hr,IFR,06:00:00,07:10:00,240,F,1,LIMC,08:00:00,09:10:00,240,F,2,LIRF\r\n");
     f.nextFile = f.dir / "FlightPlans.TXT";
     w.FlightPlan1->trigger();
     const std::string imported = quillby::test::readFile(f.dir / "flight.cds");

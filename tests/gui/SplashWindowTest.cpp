@@ -3,12 +3,11 @@
 #include "gui/TCGauge.h"
 #include "gui/TSplashForm.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLabel>
-
-#include <algorithm>
 
 namespace quillby::gui::test {
 namespace {
@@ -67,8 +66,9 @@ TEST(SplashWindow, ShowsEachStepsTextAndGaugeAndGoesAtTheEnd) {
                                                     {"Ok for now...!", 100}}));
     EXPECT_EQ(window.AircraftFolderList, (quillby::AircraftFolderList{"b737"}));
     const auto windows = QApplication::topLevelWidgets();
-    EXPECT_TRUE(std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->objectName() == "SplashForm"; }))
-        << "the splash window is gone";
+    EXPECT_TRUE(std::none_of(windows.begin(), windows.end(), [](QWidget* w) {
+        return w->objectName() == "SplashForm";
+    })) << "the splash window is gone";
     EXPECT_TRUE(f.errors.isEmpty()) << f.errors.join("\n").toStdString();
 }
 
