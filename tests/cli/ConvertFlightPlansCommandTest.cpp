@@ -19,15 +19,6 @@ const std::filesystem::path kCli = QUILLBY_CLI_PATH;
 // One hour ahead of GMT with daylight-saving time: local time is GMT + 2 all year.
 const std::string kCentralEurope = "TZ=CET-1CEST,M3.5.0,M10.5.0/3";
 
-std::vector<std::string> filesIn(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // The summary line without its time, once the time is found in the form "in 0.02 s".
 std::string summaryWithoutTime(const std::string& out) {
     const std::size_t in = out.rfind(" in ");
@@ -78,7 +69,7 @@ TEST_F(ConvertFlightPlansCommand, ConvertsIntoTheTimetableOfTheWorkingFolderInLo
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(summaryWithoutTime(result.out),
               "Converted 6 lines of FlightPlans.TXT into 15 rows of flight.cds");
-    EXPECT_EQ(filesIn(m_dir.path()), (std::vector<std::string>{"AIRPORT.CDS", "Aircraft.cds",
+    EXPECT_EQ(test::filesIn(m_dir.path()), (std::vector<std::string>{"AIRPORT.CDS", "Aircraft.cds",
                                                                "Flight.cds", "FlightPlans.TXT"}));
     const Table table = readTableFile(m_dir / "Flight.cds");
     ASSERT_EQ(table.rowCount(), 15u);
@@ -142,7 +133,7 @@ TEST_F(ConvertFlightPlansCommand, ReportsWhatStopsItAndKeepsTheTimetable) {
         EXPECT_EQ(result.out, "");
         EXPECT_EQ(test::readFile(m_dir / "Flight.cds"), m_earlier);
     }
-    EXPECT_EQ(filesIn(m_dir.path()),
+    EXPECT_EQ(test::filesIn(m_dir.path()),
               (std::vector<std::string>{"AIRPORT.CDS", "Aircraft.cds", "Blank.TXT", "Flight.cds",
                                         "FlightPlans.TXT", "NoLeg.TXT"}));
 

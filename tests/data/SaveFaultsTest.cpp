@@ -27,15 +27,6 @@ Table tableOf(int rows, const char* name) {
     return t;
 }
 
-std::vector<std::string> filesIn(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 struct Fault {
     WriteStep step;
     int error;
@@ -73,7 +64,7 @@ TEST(SaveFaults, ATableThatCannotBeSavedLeavesTheEarlierOne) {
         EXPECT_EQ(message, expectedMessage(fault, file));
         EXPECT_EQ(test::readFile(file), before);
         EXPECT_EQ(readTableFile(file).text(0, 1), "before");
-        EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"flight.cds"}) << "no temporary file is left";
+        EXPECT_EQ(test::filesIn(dir.path()), std::vector<std::string>{"flight.cds"}) << "no temporary file is left";
     }
 }
 
@@ -92,7 +83,7 @@ TEST(SaveFaults, SettingsThatCannotBeSavedLeaveTheEarlierOnes) {
         injectWriteFailure(std::nullopt);
         EXPECT_EQ(message, expectedMessage(fault, settings.path()));
         EXPECT_EQ(settings.readDefaultAirport(), "LIRF");
-        EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"tavro.ini"});
+        EXPECT_EQ(test::filesIn(dir.path()), std::vector<std::string>{"tavro.ini"});
     }
 }
 
@@ -123,7 +114,7 @@ TEST(SaveFaults, ASaveKilledPartWayLeavesAWholeTable) {
         EXPECT_TRUE(name == "before" || name == "after") << name;
     }
     writeTableFile(before, file);
-    EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"flight.cds"});
+    EXPECT_EQ(test::filesIn(dir.path()), std::vector<std::string>{"flight.cds"});
 }
 
 } // namespace

@@ -22,22 +22,13 @@ Table tableOf(int rows) {
     return t;
 }
 
-std::vector<std::string> filesIn(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 TEST(TableFile, FindsAndReplacesAFileWhateverTheCaseOfItsName) {
     TempDir dir;
     writeTableFile(tableOf(3), dir / "Flight.cds");
     EXPECT_EQ(readTableFile(dir / "flight.cds").rowCount(), 3u);
 
     writeTableFile(tableOf(5), dir / "flight.cds");
-    EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"Flight.cds"});
+    EXPECT_EQ(test::filesIn(dir.path()), std::vector<std::string>{"Flight.cds"});
     EXPECT_EQ(readTableFile(dir / "FLIGHT.CDS").rowCount(), 5u);
 }
 
@@ -88,7 +79,7 @@ TEST(TableFile, AFailedWriteLeavesTheEarlierFileAsItWas) {
     EXPECT_EQ(message, "Cannot write file \"" + file.string() +
                            "\". The file size exceeds the limit allowed and cannot be saved.");
     EXPECT_EQ(test::readFile(file), before);
-    EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"flight.cds"});
+    EXPECT_EQ(test::filesIn(dir.path()), std::vector<std::string>{"flight.cds"});
 }
 
 TEST(TableFile, AFolderThatCannotBeWrittenGivesAClearMessage) {

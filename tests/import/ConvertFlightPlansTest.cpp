@@ -16,15 +16,6 @@ namespace {
 
 using test::TempDir;
 
-std::vector<std::string> filesIn(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // A working folder with the aircraft table, the flight plans of tests/data and an earlier
 // timetable "Flight.cds" of one row.
 class ConvertFlightPlans : public testing::Test {
@@ -54,7 +45,7 @@ protected:
 
     // The folder holds what it held before the command: nothing new, the timetable unchanged.
     void expectNothingWritten() {
-        EXPECT_EQ(filesIn(m_dir.path()),
+        EXPECT_EQ(test::filesIn(m_dir.path()),
                   (std::vector<std::string>{"Flight.cds", "FlightPlans.TXT", "aircraft.cds"}));
         EXPECT_EQ(test::readFile(m_dir / "Flight.cds"), m_earlier);
     }
@@ -72,7 +63,7 @@ TEST_F(ConvertFlightPlans, ReplacesTheTimetableWhateverTheCaseOfItsName) {
     EXPECT_EQ(result->input, m_dir / "FlightPlans.TXT");
     EXPECT_EQ(result->lines, 6u);
     EXPECT_EQ(result->rows, 15u);
-    EXPECT_EQ(filesIn(m_dir.path()),
+    EXPECT_EQ(test::filesIn(m_dir.path()),
               (std::vector<std::string>{"Flight.cds", "FlightPlans.TXT", "aircraft.cds"}));
     const Table saved = readTableFile(m_dir / "Flight.cds");
     ASSERT_EQ(saved.rowCount(), 15u);

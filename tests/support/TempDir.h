@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillby::test {
 
@@ -26,6 +27,9 @@ private:
 };
 
 std::string readFile(const std::filesystem::path& path);
+
+// The names in a folder, sorted: what a test expects to find there after a write.
+std::vector<std::string> filesIn(const std::filesystem::path& folder);
 
 // A fixture file of the project's own under tests/data.
 std::filesystem::path fixture(std::string_view relativePath);
