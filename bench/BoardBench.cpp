@@ -50,25 +50,27 @@ struct Board {
     }
 };
 
-Board& generatedBoard() {
-    static Board b;
-    static const bool opened = [] {
-        GeneratedFlights flights = generateFlightTable(1'000'000);
-        b.hubs = flights.hubs;
-        b.dataset.open(std::move(flights.table));
-        return true;
-    }();
-    (void)opened;
-    return b;
+// The boards made so far, by the lines of their import (0: the generated table). They go before
+// the application object does, at the end of main: widgets must not outlive it.
+std::map<std::size_t, std::unique_ptr<Board>>& boards() {
+    static std::map<std::size_t, std::unique_ptr<Board>> made;
+    return made;
 }
 
-// The board after an import of `lines` lines, loaded from its flight.cds.
-Board& importedBoard(std::size_t lines) {
-    static std::map<std::size_t, std::unique_ptr<Board>> boards;
-    auto& b = boards[lines];
-    if (!b) {
+// lines 0: a generated 1,000,000-row table; else the table an import of that many lines makes,
+// loaded from its flight.cds.
+Board& boardOf(std::size_t lines) {
+    auto& b = boards()[lines];
+    if (b) {
+        return *b;
+    }
+    b = std::make_unique<Board>();
+    if (lines == 0) {
+        GeneratedFlights flights = generateFlightTable(1'000'000);
+        b->hubs = flights.hubs;
+        b->dataset.open(std::move(flights.table));
+    } else {
         const ImportedFlights& imported = importedFlights(lines);
-        b = std::make_unique<Board>();
         b->hubs = imported.busiest;
         loadFlightPlans(b->dataset, imported.file);
     }
@@ -76,8 +78,7 @@ Board& importedBoard(std::size_t lines) {
 }
 
 Board& boardOf(const benchmark::State& state) {
-    return state.range(0) == 0 ? generatedBoard()
-                               : importedBoard(static_cast<std::size_t>(state.range(0)));
+    return boardOf(static_cast<std::size_t>(state.range(0)));
 }
 
 // lines 0: the generated 1,000,000-row table; else the table of an import of that many lines.
@@ -209,5 +210,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    quillby::bench::boards().clear();
     return 0;
 }
