@@ -1,4 +1,5 @@
 // Save, load and board query of a 1,000,000-row flight table.
+#include "BenchSupport.h"
 #include "FlightTableGenerator.h"
 #include "data/Schemas.h"
 #include "data/TableFile.h"
@@ -6,8 +7,7 @@
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
-#include <fstream>
-#include <unistd.h>
+#include <optional>
 
 namespace quillby::bench {
 namespace {
@@ -19,20 +19,9 @@ const GeneratedFlights& flights() {
     return generated;
 }
 
-// A folder of the benchmark's own under the system's temporary folder, removed at exit.
-struct WorkFolder {
-    std::filesystem::path path =
-        std::filesystem::temp_directory_path() / ("quillby-bench-" + std::to_string(::getpid()));
-    WorkFolder() { std::filesystem::create_directories(path); }
-    ~WorkFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-};
-
 const std::filesystem::path& workFolder() {
-    static const WorkFolder folder;
-    return folder.path;
+    static const ScratchFolder folder("table");
+    return folder.path();
 }
 
 const std::filesystem::path& savedFile() {
@@ -55,23 +44,16 @@ void SaveFlightTable(benchmark::State& state) {
 }
 BENCHMARK(SaveFlightTable)->Unit(benchmark::kMillisecond)->Iterations(5);
 
-// Resident memory of the process in bytes, from /proc.
-double residentBytes() {
-    std::ifstream status("/proc/self/statm");
-    double pages = 0, resident = 0;
-    status >> pages >> resident;
-    return resident * static_cast<double>(::sysconf(_SC_PAGESIZE));
-}
-
 void LoadFlightTable(benchmark::State& state) {
     const auto& path = savedFile();
-    std::size_t memory = 0;
-    double residentGrowth = 0;
+    // The memory of one load, measured apart from the timed ones.
+    const double before = residentBytes();
+    std::optional<Table> first = readTableFile(path);
+    const double residentGrowth = residentBytes() - before;
+    const std::size_t memory = first->memoryUsage();
+    first.reset();
     for (auto _ : state) {
-        const double before = residentBytes();
         const Table table = readTableFile(path);
-        residentGrowth = residentBytes() - before;
-        memory = table.memoryUsage();
         benchmark::DoNotOptimize(table.rowCount());
     }
     const auto fileSize = static_cast<double>(std::filesystem::file_size(path));

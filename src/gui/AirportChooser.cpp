@@ -10,14 +10,18 @@ namespace quillby::gui {
 
 AirportListModel::AirportListModel(Dataset& airports, QObject* parent)
     : QAbstractListModel(parent), m_airports(airports) {
-    m_airports.addViewChangedHandler([this] { viewChanged(); });
-    viewChanged();
+    // The reset begins before the table's view changes, as Qt asks, and ends after it.
+    m_airports.addViewChangedHandler([this] { viewChanged(); }, [this] { beginResetModel(); });
+    findFields();
+}
+
+void AirportListModel::findFields() {
+    m_code = m_airports.table().findField(airportTable::kIcaoCode);
+    m_name = m_airports.table().findField(airportTable::kDescription);
 }
 
 void AirportListModel::viewChanged() {
-    beginResetModel();
-    m_code = m_airports.table().findField(airportTable::kIcaoCode);
-    m_name = m_airports.table().findField(airportTable::kDescription);
+    findFields();
     endResetModel();
 }
 

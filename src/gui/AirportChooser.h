@@ -26,6 +26,7 @@ public:
     std::string nameAt(int row) const;
 
 private:
+    void findFields();
     void viewChanged();
 
     Dataset& m_airports;

@@ -7,15 +7,19 @@ namespace quillby::gui {
 
 FlightGridModel::FlightGridModel(Dataset& flights, QObject* parent)
     : QAbstractTableModel(parent), m_flights(flights) {
-    m_flights.addViewChangedHandler([this] { viewChanged(); });
-    viewChanged();
+    // The reset begins before the table's view changes, as Qt asks, and ends after it.
+    m_flights.addViewChangedHandler([this] { viewChanged(); }, [this] { beginResetModel(); });
+    findFields();
 }
 
-void FlightGridModel::viewChanged() {
-    beginResetModel();
+void FlightGridModel::findFields() {
     for (std::size_t c = 0; c < kBoardColumns.size(); ++c) {
         m_fields[c] = m_flights.table().findField(kBoardColumns[c].field);
     }
+}
+
+void FlightGridModel::viewChanged() {
+    findFields();
     endResetModel();
 }
 

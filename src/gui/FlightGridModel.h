@@ -22,6 +22,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    void findFields();
     void viewChanged();
 
     Dataset& m_flights;

@@ -58,58 +58,71 @@ void sortByField(std::vector<RowIndex>& rows, const Table& table, std::size_t fi
     rows.swap(sorted);
 }
 
+// An Error "Field 'NAME' not found" when the view settings name a field the table lacks.
+void checkFields(const Table& table, const RowFilter& filter, std::string_view indexFieldNames) {
+    for (const FieldCondition& condition : filter.conditions()) {
+        table.fieldIndex(condition.field);
+    }
+    for (const std::string_view name : splitFieldNames(indexFieldNames)) {
+        table.fieldIndex(name);
+    }
+}
+
 } // namespace
 
+// Each change is checked before it is made, so that a refused one tells the handlers nothing.
+
 void Dataset::open(Table table) {
-    checkFields(table);
+    checkFields(table, m_filter, m_indexFieldNames);
+    viewAboutToChange();
     m_table = std::move(table);
     m_open = true;
     viewChanged();
 }
 
 void Dataset::close() {
+    viewAboutToChange();
     m_table = Table();
     m_open = false;
     viewChanged();
 }
 
 void Dataset::setFilter(RowFilter filter) {
-    std::swap(m_filter, filter);
     if (m_open) {
-        try {
-            checkFields(m_table);
-        } catch (...) {
-            std::swap(m_filter, filter);
-            throw;
-        }
+        checkFields(m_table, filter, m_indexFieldNames);
     }
+    viewAboutToChange();
+    m_filter = std::move(filter);
     viewChanged();
 }
 
 void Dataset::setFiltered(bool filtered) {
+    viewAboutToChange();
     m_filtered = filtered;
     viewChanged();
 }
 
 void Dataset::setIndexFieldNames(std::string names) {
-    std::swap(m_indexFieldNames, names);
     if (m_open) {
-        try {
-            checkFields(m_table);
-        } catch (...) {
-            std::swap(m_indexFieldNames, names);
-            throw;
-        }
+        checkFields(m_table, m_filter, names);
     }
+    viewAboutToChange();
+    m_indexFieldNames = std::move(names);
     viewChanged();
 }
 
-void Dataset::checkFields(const Table& table) const {
-    for (const FieldCondition& condition : m_filter.conditions()) {
-        table.fieldIndex(condition.field);
+// Within a group, only its first change is told.
+void Dataset::viewAboutToChange() {
+    if (m_groupDepth > 0) {
+        if (m_groupChanged) {
+            return;
+        }
+        m_groupChanged = true;
     }
-    for (const std::string_view name : splitFieldNames(m_indexFieldNames)) {
-        table.fieldIndex(name);
+    for (const Handlers& handlers : m_handlers) {
+        if (handlers.aboutToChange) {
+            handlers.aboutToChange();
+        }
     }
 }
 
@@ -117,9 +130,20 @@ void Dataset::viewChanged() {
     m_viewValid = false;
     m_view.clear();
     m_view.shrink_to_fit();
-    for (const auto& handler : m_onViewChanged) {
-        handler();
+    if (m_groupDepth > 0) {
+        return; // told when the group ends
     }
+    for (const Handlers& handlers : m_handlers) {
+        handlers.changed();
+    }
+}
+
+void Dataset::endGroup() {
+    if (--m_groupDepth > 0 || !m_groupChanged) {
+        return;
+    }
+    m_groupChanged = false;
+    viewChanged();
 }
 
 std::size_t Dataset::rowCount() const {

@@ -43,15 +43,39 @@ public:
         return m_table.text(rowAt(position), field);
     }
 
-    // Called after every change of what the view shows (open, close, a new setting); a grid and
-    // each chooser that shows the table add one.
-    void addViewChangedHandler(std::function<void()> handler) {
-        m_onViewChanged.push_back(std::move(handler));
+    // `changed` is called after every change of what the view shows (open, close, a new
+    // setting), or once after a group of them (changeAtOnce); `aboutToChange`, when given, before
+    // it, while the view still shows what it showed. A grid and each chooser that shows the table
+    // add one pair: a Qt model begins its reset in the first and ends it in the second.
+    void addViewChangedHandler(std::function<void()> changed,
+                               std::function<void()> aboutToChange = {}) {
+        m_handlers.push_back({std::move(aboutToChange), std::move(changed)});
+    }
+
+    // Runs `changes`, calls of the setters above, as one change of the view: the handlers hear
+    // of it once, before the first change and after the last, and a grid works out its view once
+    // instead of once per setting. When a call throws, the changes before it stand and are told
+    // as one, and the error goes on.
+    template <typename Changes> void changeAtOnce(Changes&& changes) {
+        ++m_groupDepth;
+        try {
+            changes();
+        } catch (...) {
+            endGroup();
+            throw;
+        }
+        endGroup();
     }
 
 private:
-    void checkFields(const Table& table) const;
+    struct Handlers {
+        std::function<void()> aboutToChange;
+        std::function<void()> changed;
+    };
+
+    void viewAboutToChange();
     void viewChanged();
+    void endGroup();
     const std::vector<RowIndex>& view() const;
 
     Table m_table;
@@ -59,7 +83,9 @@ private:
     RowFilter m_filter;
     bool m_filtered = false;
     std::string m_indexFieldNames;
-    std::vector<std::function<void()>> m_onViewChanged;
+    std::vector<Handlers> m_handlers;
+    int m_groupDepth = 0;        // changeAtOnce calls under way
+    bool m_groupChanged = false; // the handlers were told that the group's changes begin
 
     mutable std::vector<RowIndex> m_view;
     mutable bool m_viewValid = false;

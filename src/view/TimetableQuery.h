@@ -40,13 +40,16 @@ TimetableQuery buildTimetableQuery(const AirportChoice& airport, int directionIt
 // filter switched on. Each step takes effect at once when the table is open and when it next
 // opens otherwise; a step that fails (a table without the fields) leaves the steps after it
 // undone. `showColumns` runs between the ordering and switching the filter on, where the
-// window shows and hides its columns.
+// window shows and hides its columns. The steps change the view at once: a grid works out the
+// new view once, not once per step.
 template <typename ShowColumns>
 void applyTimetableQuery(const TimetableQuery& query, Dataset& flights, ShowColumns showColumns) {
-    flights.setFilter(query.filter);
-    flights.setIndexFieldNames(query.indexFieldNames);
-    showColumns(query.direction);
-    flights.setFiltered(true);
+    flights.changeAtOnce([&] {
+        flights.setFilter(query.filter);
+        flights.setIndexFieldNames(query.indexFieldNames);
+        showColumns(query.direction);
+        flights.setFiltered(true);
+    });
 }
 
 } // namespace quillby

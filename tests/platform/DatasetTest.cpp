@@ -125,5 +125,40 @@ TEST(Dataset, TellsItsWatcherOfEveryChange) {
     EXPECT_EQ(changes, 404);
 }
 
+// A watcher hears "before" while the view still shows the old rows and "after" once the new
+// ones are there; a group of changes is heard once, a refused change not at all.
+TEST(Dataset, TellsAGroupOfChangesOnceAroundIt) {
+    Dataset d;
+    std::vector<std::string> heard;
+    d.addViewChangedHandler([&] { heard.push_back("after " + std::to_string(d.rowCount())); },
+                            [&] { heard.push_back("before " + std::to_string(d.rowCount())); });
+    d.open(flights({{"LIRF", "3", "10:00"}, {"EGLL", "3", "09:00"}, {"LIRF", "1", "08:00"}}));
+    EXPECT_EQ(heard, (std::vector<std::string>{"before 0", "after 3"}));
+
+    heard.clear();
+    d.changeAtOnce([&] {
+        d.setFilter(departuresOn("LIRF", "3"));
+        d.setIndexFieldNames("TIME_DEP");
+        d.setFiltered(true);
+    });
+    EXPECT_EQ(heard, (std::vector<std::string>{"before 3", "after 1"}));
+
+    heard.clear();
+    EXPECT_THROW(d.setIndexFieldNames("TIME_ARR"), Error);
+    EXPECT_TRUE(heard.empty());
+
+    // A step that fails ends the group: the steps before it stand and are heard as one.
+    heard.clear();
+    EXPECT_THROW(d.changeAtOnce([&] {
+        d.setFilter(departuresOn("EGLL", "3"));
+        d.setIndexFieldNames("TIME_ARR");
+        d.setFiltered(false);
+    }),
+                 Error);
+    EXPECT_EQ(heard, (std::vector<std::string>{"before 1", "after 1"}));
+    EXPECT_EQ(shown(d), (std::vector<RowIndex>{1}));
+    EXPECT_TRUE(d.filtered());
+}
+
 } // namespace
 } // namespace quillby

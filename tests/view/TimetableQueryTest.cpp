@@ -1,9 +1,10 @@
+#include "view/TimetableQuery.h"
+
 #include "data/Schemas.h"
 #include "data/TableFile.h"
 #include "platform/Error.h"
 #include "support/TempDir.h"
 #include "view/FlightPlansLoad.h"
-#include "view/TimetableQuery.h"
 
 #include <gtest/gtest.h>
 
@@ -93,6 +94,24 @@ TEST(TimetableQuery, SelectsTodaysRowsOfTheAirportInTimeOrder) {
     EXPECT_EQ(shown(d), (std::vector<RowIndex>{5})) << "no airport: rows without a code";
     apply(buildTimetableQuery({"Rome's", "LI'F"}, 0, "3"), d);
     EXPECT_EQ(d.rowCount(), 0u) << "an apostrophe in a code matches nothing";
+}
+
+// A table without the arrival time: the filter is set, the ordering fails, and neither the
+// columns nor the filtered flag are touched; a grid hears of the filter once.
+TEST(TimetableQuery, AStepThatFailsLeavesTheStepsAfterItUndone) {
+    Dataset d;
+    d.open(Table({{"ICAO_CODE_ARR", 4}, {"SCHEDULING_ARR", 7}, {"TIME_DEP", 5}}));
+    int heard = 0;
+    d.addViewChangedHandler([&heard] { ++heard; });
+    bool columnsShown = false;
+    EXPECT_THROW(applyTimetableQuery(buildTimetableQuery(kRome, 1, "3"), d,
+                                     [&columnsShown](Direction) { columnsShown = true; }),
+                 Error);
+    EXPECT_EQ(d.filter().expression(), "ICAO_CODE_ARR = 'LIRF' AND SCHEDULING_ARR LIKE '%3%'");
+    EXPECT_EQ(d.indexFieldNames(), "");
+    EXPECT_FALSE(columnsShown);
+    EXPECT_FALSE(d.filtered());
+    EXPECT_EQ(heard, 1);
 }
 
 // The query's state lives on the table object: a query before the load leaves the grid empty,
