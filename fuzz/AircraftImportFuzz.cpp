@@ -1,6 +1,6 @@
 // Fuzz target of the aircraft import with its configuration reader. The input holds an
 // aircraft.cfg and an Aircraft.TXT, separated by the byte 0x1E. The configuration goes into the
-// one aircraft folder of a simulator installation in a temporary folder made once per process
+// one aircraft folder of a simulator installation in a scratch folder made once per process
 // (its names in other letter cases than the reader asks for, as under Wine); the aircraft list
 // is imported through the real reader. Every row must hold the airline that the configuration
 // text gives the line's title, read straight from the text.
@@ -23,8 +23,7 @@ namespace fs = std::filesystem;
 class Installation {
 public:
     Installation()
-        : m_root(fs::temp_directory_path() /
-                 ("quillby-fuzz-aircraft-" + std::to_string(::getpid()))) {
+        : m_root(scratchFolder() / ("quillby-fuzz-aircraft-" + std::to_string(::getpid()))) {
         fs::create_directories(m_root / "Aircraft" / "B737");
     }
     ~Installation() {

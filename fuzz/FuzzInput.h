@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string_view>
 #include <vector>
 
@@ -34,6 +35,16 @@ inline std::vector<std::string_view> splitParts(std::string_view input, std::siz
     parts.push_back(input);
     parts.resize(count);
     return parts;
+}
+
+// Where a target keeps the files it writes: in memory where the system offers a folder there,
+// as writing a file on disk for every input costs more than the rest of the run.
+inline std::filesystem::path scratchFolder() {
+    std::error_code error;
+    if (std::filesystem::is_directory("/dev/shm", error)) {
+        return "/dev/shm";
+    }
+    return std::filesystem::temp_directory_path();
 }
 
 inline void check(bool condition, const char* promise) {
