@@ -26,6 +26,12 @@ std::vector<std::size_t> visibleRows(std::span<const std::uint8_t> status,
             isReplacement[version] = 1;
         }
     }
+    // The newest version of each row, found once: rows whose chains meet share the rest of
+    // the chain, and following each chain to its end from every start took time in the square
+    // of the row count.
+    std::vector<std::uint32_t> newest(rows + 1, kNone);
+    std::vector<char> onPath(rows + 1, 0);
+    std::vector<std::uint32_t> path;
     std::vector<std::size_t> order;
     order.reserve(rows);
     for (std::uint32_t n = 1; n <= rows; ++n) {
@@ -33,14 +39,21 @@ std::vector<std::size_t> visibleRows(std::span<const std::uint8_t> status,
             continue; // shown where the row it replaced stood
         }
         std::uint32_t current = n;
-        for (std::size_t steps = 0; replacedBy[current] != kNone; ++steps) {
-            if (steps > rows) {
+        path.clear();
+        while (newest[current] == kNone && replacedBy[current] != kNone) {
+            if (onPath[current]) {
                 throw Error(quotedFileName + " is damaged: its change log goes round in a circle");
             }
+            onPath[current] = 1;
+            path.push_back(current);
             current = replacedBy[current];
         }
-        if ((status[current - 1] & kRowHidden) == 0) {
-            order.push_back(current - 1);
+        const std::uint32_t last = newest[current] != kNone ? newest[current] : current;
+        for (const std::uint32_t row : path) {
+            newest[row] = last;
+        }
+        if ((status[last - 1] & kRowHidden) == 0) {
+            order.push_back(last - 1);
         }
     }
     return order;

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -147,17 +148,24 @@ private:
     std::size_t m_pos = 0;
 };
 
-// One field of the packet: where its values stand in a ROW and how they read.
+// One field of the packet: how its values read.
 struct XmlField {
-    std::string attributeName;
     std::string fieldType;
     bool plainText = true; // bin.hex memos are text; other bin.hex values are base64
 };
 
+// A row may name its values in any order and leave any out, so the memory its rows take
+// is not bound to the bytes they take in the file, as in the binary form. A packet may hold as
+// many cells (rows times fields) as a binary file of its size could hold, 4 a byte, and any
+// packet at least this many.
+constexpr std::uint64_t kCellsOfAnyPacket = std::uint64_t{1} << 22;
+
 class XmlPacketReader {
 public:
     XmlPacketReader(std::string_view bytes, std::string_view name)
-        : m_quoted("'" + std::string(name) + "'"), m_scanner(skipBom(bytes), m_quoted) {
+        : m_quoted("'" + std::string(name) + "'"), m_scanner(skipBom(bytes), m_quoted),
+          m_bytes(bytes.size()),
+          m_cellLimit(std::max<std::uint64_t>(kCellsOfAnyPacket, std::uint64_t{4} * bytes.size())) {
         m_utf8 = decidesUtf8(skipBom(bytes));
     }
 
@@ -174,12 +182,18 @@ private:
     void readParams(const Tag& tag);
     void addRow(const Tag& tag);
     std::string valueText(std::size_t field, const std::string& text, std::size_t position) const;
+    void checkCells(std::uint64_t rows, std::uint64_t fields) const;
 
     std::string m_quoted;
     XmlScanner m_scanner;
+    std::uint64_t m_bytes;
+    std::uint64_t m_cellLimit;
     bool m_utf8 = false;
     Table m_table;
     std::vector<XmlField> m_fields;
+    // The field whose values a ROW attribute of this name holds: the first field of the name.
+    // An ordered map, whose look-ups stay short whatever names a file chooses.
+    std::map<std::string, std::size_t, std::less<>> m_fieldOfAttribute;
     std::vector<std::uint8_t> m_status;
     std::vector<std::uint32_t> m_changeLog;
 };
@@ -305,12 +319,12 @@ void XmlPacketReader::addField(const Tag& tag) {
         m_scanner.fail(tag.position, "a field has no name or no type");
     }
     XmlField field;
-    field.attributeName = std::string(attrName->rawValue);
     field.fieldType = decode(fieldType->rawValue, tag.position);
     if (field.fieldType == "nested") {
-        throw Error(m_quoted + " holds the nested field '" + field.attributeName +
+        throw Error(m_quoted + " holds the nested field '" + std::string(attrName->rawValue) +
                     "', which this program cannot read");
     }
+    checkCells(m_table.rowCount(), m_fields.size() + 1);
     std::string subtype;
     if (const Attribute* a = findAttribute(tag, "SUBTYPE")) {
         subtype = decode(a->rawValue, tag.position);
@@ -338,8 +352,17 @@ void XmlPacketReader::addField(const Tag& tag) {
         width = byteWidthOf(field.fieldType);
     }
     def.size = static_cast<std::uint32_t>(std::min<std::uint64_t>(width, 0xFFFFFFFFu));
+    m_fieldOfAttribute.try_emplace(std::string(attrName->rawValue), m_fields.size());
     m_table.addField(std::move(def));
     m_fields.push_back(std::move(field));
+}
+
+void XmlPacketReader::checkCells(std::uint64_t rows, std::uint64_t fields) const {
+    if (rows * fields > m_cellLimit) {
+        throw Error(m_quoted + " holds more rows and fields than its size allows: " +
+                    std::to_string(rows) + " rows of " + std::to_string(fields) + " fields in " +
+                    std::to_string(m_bytes) + " bytes");
+    }
 }
 
 void XmlPacketReader::readParams(const Tag& tag) {
@@ -510,6 +533,7 @@ std::string XmlPacketReader::valueText(std::size_t field, const std::string& tex
 }
 
 void XmlPacketReader::addRow(const Tag& tag) {
+    checkCells(m_table.rowCount() + 1, m_fields.size());
     const RowIndex row = m_table.appendRow();
     std::uint8_t status = 0;
     for (const Attribute& a : tag.attributes) {
@@ -519,12 +543,9 @@ void XmlPacketReader::addRow(const Tag& tag) {
             status = static_cast<std::uint8_t>(v);
             continue;
         }
-        for (std::size_t f = 0; f < m_fields.size(); ++f) {
-            if (m_fields[f].attributeName == a.name) {
-                m_table.setValue(row, f,
-                                 valueText(f, decode(a.rawValue, tag.position), tag.position));
-                break;
-            }
+        if (const auto field = m_fieldOfAttribute.find(a.name); field != m_fieldOfAttribute.end()) {
+            const std::size_t f = field->second;
+            m_table.setValue(row, f, valueText(f, decode(a.rawValue, tag.position), tag.position));
         }
     }
     m_status.push_back(status);

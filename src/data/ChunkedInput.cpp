@@ -1,17 +1,15 @@
 #include "data/ChunkedInput.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace quillby {
 
-namespace {
-constexpr std::size_t kChunk = 1 << 20;
-}
-
 ChunkedInput::ChunkedInput(std::string_view bytes) : m_data(bytes.data()), m_end(bytes.size()) {}
 
-ChunkedInput::ChunkedInput(InputFile& file) : m_file(&file), m_unread(file.size()) {
-    m_buffer.resize(kChunk);
+ChunkedInput::ChunkedInput(InputFile& file, std::size_t buffer)
+    : m_file(&file), m_unread(file.size()) {
+    m_buffer.resize(std::max<std::size_t>(buffer, 1));
     m_data = m_buffer.data();
 }
 

@@ -13,10 +13,13 @@ namespace quillby {
 // read with a buffer of about a megabyte.
 class ChunkedInput {
 public:
+    static constexpr std::size_t kBuffer = std::size_t{1} << 20;
+
     // All bytes at hand already.
     explicit ChunkedInput(std::string_view bytes);
-    // A file, read piece by piece.
-    explicit ChunkedInput(InputFile& file);
+    // A file, read piece by piece into a buffer of `buffer` bytes at first (at least 1). Tests
+    // take small ones, so that small files cross window ends everywhere.
+    explicit ChunkedInput(InputFile& file, std::size_t buffer = kBuffer);
 
     std::string_view window() const { return {m_data + m_begin, m_end - m_begin}; }
     // Offset of the window's first byte in the file.

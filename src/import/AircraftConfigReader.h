@@ -3,6 +3,7 @@
 #include "import/AirlineSource.h"
 #include "platform/DirectorySearch.h"
 #include "platform/HostPath.h"
+#include "platform/TextHash.h"
 
 #include <cstddef>
 #include <optional>
@@ -37,13 +38,7 @@ public:
     std::size_t configFilesFound() const { return m_configFilesFound; }
 
 private:
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const noexcept {
-            return std::hash<std::string_view>{}(text);
-        }
-    };
-    using Index = std::unordered_map<std::string, std::string, Hash, std::equal_to<>>;
+    using Index = std::unordered_map<std::string, std::string, TextHash, std::equal_to<>>;
 
     void readAll();
     std::optional<std::string> readConfigFile(const std::string& path) const;

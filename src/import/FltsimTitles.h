@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/IniFile.h"
+#include "platform/TextHash.h"
 
+#include <functional>
 #include <string>
 #include <unordered_map>
 
@@ -15,7 +17,7 @@ namespace quillby {
 // list, so a gap in the numbering hides every section after it. A title that occurs more than
 // once keeps the airline of its lowest section. The airline is the section's "atc_airline",
 // or "0" when it has none. Titles compare byte for byte: case and blanks count.
-using FltsimTitles = std::unordered_map<std::string, std::string>;
+using FltsimTitles = std::unordered_map<std::string, std::string, TextHash, std::equal_to<>>;
 
 FltsimTitles readFltsimTitles(const IniFile& config);
 

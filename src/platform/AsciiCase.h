@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/TextHash.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -34,15 +36,16 @@ inline std::string toAsciiUpper(std::string_view text) {
 }
 
 // Hash and equality for maps keyed by such names. Both are transparent, so a look-up with a
-// string_view costs no allocation (the INI reader is asked thousands of times per file).
+// string_view costs no allocation (the INI reader is asked thousands of times per file). The
+// hash starts from the process's seed (see TextHash.h).
 struct AsciiCaseHash {
     using is_transparent = void;
     std::size_t operator()(std::string_view text) const noexcept {
-        std::size_t hash = 14695981039346656037ull; // FNV-1a over the upper-case form
+        std::uint64_t hash = 14695981039346656037ull ^ hashSeed(); // FNV-1a of the upper case
         for (const char c : text) {
             hash = (hash ^ static_cast<unsigned char>(asciiUpper(c))) * 1099511628211ull;
         }
-        return hash;
+        return static_cast<std::size_t>(hash ^ (hash >> 29));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "platform/ValuePool.h"
 
 #include "platform/Error.h"
+#include "platform/TextHash.h"
 
 #include <cstring>
 #include <limits>
@@ -39,13 +40,14 @@ std::uint64_t fold(std::uint64_t a, std::uint64_t b) {
 #endif
 
 // Column texts are short (codes, names, times): a hash that takes 16 bytes per multiply is
-// what makes loading a million rows fast.
-std::uint32_t hashText(std::string_view text) {
+// what makes loading a million rows fast. It starts from the process's seed, so that no file
+// can choose values that all probe the same run of slots.
+std::uint32_t hashText(std::string_view text, std::uint64_t seed) {
     constexpr std::uint64_t k0 = 0xA0761D6478BD642FULL, k1 = 0xE7037ED1A0B428DBULL,
                             k2 = 0x8EBC6AF09C88C6E3ULL;
     const char* p = text.data();
     std::size_t left = text.size();
-    std::uint64_t h = k0 ^ text.size();
+    std::uint64_t h = k0 ^ seed ^ text.size();
     while (left > 16) {
         h = fold(load(p, 8) ^ k1 ^ h, load(p + 8, 8) ^ k2);
         p += 16;
@@ -60,7 +62,7 @@ std::uint32_t hashText(std::string_view text) {
 
 } // namespace
 
-ValuePool::ValuePool() : m_offsets{0, 0}, m_slots(kInitialSlots) {}
+ValuePool::ValuePool() : m_offsets{0, 0}, m_slots(kInitialSlots), m_seed(hashSeed()) {}
 
 std::size_t ValuePool::slotOf(std::uint32_t hash, std::string_view text) const {
     const std::size_t mask = m_slots.size() - 1;
@@ -80,7 +82,7 @@ ValuePool::Id ValuePool::intern(std::string_view text) {
     if (m_lastId != kNoValue && this->text(m_lastId) == text) {
         return m_lastId;
     }
-    const std::uint32_t hash = hashText(text);
+    const std::uint32_t hash = hashText(text, m_seed);
     const std::size_t slot = slotOf(hash, text);
     if (m_slots[slot].id != kNoValue) {
         m_lastId = m_slots[slot].id;
@@ -102,7 +104,7 @@ ValuePool::Id ValuePool::intern(std::string_view text) {
 }
 
 std::optional<ValuePool::Id> ValuePool::find(std::string_view text) const {
-    const Id id = m_slots[slotOf(hashText(text), text)].id;
+    const Id id = m_slots[slotOf(hashText(text, m_seed), text)].id;
     if (id == kNoValue) {
         return std::nullopt;
     }

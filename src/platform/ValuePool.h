@@ -47,6 +47,7 @@ private:
     std::vector<std::uint32_t> m_offsets; // id i spans m_offsets[i] .. m_offsets[i + 1]
     std::vector<Slot> m_slots;            // open addressing, linear probing
     Id m_lastId = kNoValue;               // the id intern() gave last
+    std::uint64_t m_seed;                 // of the hash (TextHash.h)
 };
 
 } // namespace quillby

@@ -1,6 +1,9 @@
 #include "data/CdsReader.h"
 #include "data/CdsWriter.h"
+#include "data/ChunkedInput.h"
 #include "platform/Error.h"
+#include "platform/FileIo.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -139,6 +142,29 @@ TEST(CdsPacket, SurvivesEveryTruncationAndEveryChangedByte) {
             try {
                 readCdsPacket(bytes, "t.cds");
             } catch (const Error&) {
+            }
+        }
+    }
+}
+
+// A file is read a window at a time; a step cut off by the window's end runs again with more of
+// the file. Read through windows of a few bytes, a whole file and a cut-off one read as they do
+// at once: the same table, the same message.
+TEST(CdsPacket, ReadsAFileAWindowAtATimeAsItReadsItWhole) {
+    const std::string good = encodeCdsPacket(sampleTable());
+    test::TempDir dir;
+    for (const std::size_t length : {good.size(), good.size() - 5, std::size_t{30}}) {
+        const std::string bytes = good.substr(0, length);
+        const auto path = dir.write("flight.cds", bytes);
+        for (const std::size_t buffer : {1, 7, 64}) {
+            SCOPED_TRACE(std::to_string(length) + " bytes, buffer " + std::to_string(buffer));
+            InputFile file(path);
+            ChunkedInput input(file, buffer);
+            try {
+                expectSameTable(readCdsPacket(input, "flight.cds"), sampleTable());
+                EXPECT_EQ(length, good.size());
+            } catch (const Error& e) {
+                EXPECT_EQ(e.what(), messageOf(bytes));
             }
         }
     }

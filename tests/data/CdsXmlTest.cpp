@@ -52,6 +52,50 @@ TEST(CdsXml, ShowsOnlyTheRowsTheSavingProgramShowed) {
     EXPECT_EQ(t.text(1, 0), "4");
 }
 
+TEST(CdsXml, GivesEachAttributeOfARowToTheFirstFieldOfItsName) {
+    const std::string xml = "<DATAPACKET><METADATA><FIELDS>"
+                            "<FIELD attrname=\"A\" fieldtype=\"string\" WIDTH=\"4\"/>"
+                            "<FIELD fieldname=\"Again\" attrname=\"A\" fieldtype=\"i4\"/>"
+                            "<FIELD attrname=\"B\" fieldtype=\"i4\"/>"
+                            "</FIELDS></METADATA><ROWDATA>"
+                            "<ROW B=\"2\" Unknown=\"x\" A=\"one\"/>"
+                            "</ROWDATA></DATAPACKET>";
+    const Table t = readCdsXml(xml, "a.xml");
+    ASSERT_EQ(t.rowCount(), 1u);
+    EXPECT_EQ(t.value(0, 0), "one");
+    EXPECT_FALSE(t.value(0, 1));
+    EXPECT_EQ(t.value(0, 2), "2");
+}
+
+// Rows that name none of their values take a few bytes in the file but a cell per field in
+// memory: 40,000 fields and 1 MB of empty rows would take gigabytes. A file may hold as many
+// cells as a binary file of its size could, and any file 4,194,304.
+TEST(CdsXml, RefusesMoreRowsOfFieldsThanItsSizeAllows) {
+    const auto sparse = [](int fields, int rows) {
+        std::string xml = "<DATAPACKET><METADATA><FIELDS>";
+        for (int f = 0; f < fields; ++f) {
+            xml += "<FIELD attrname=\"F" + std::to_string(f) + "\" fieldtype=\"i4\"/>";
+        }
+        xml += "</FIELDS></METADATA><ROWDATA>";
+        for (int r = 0; r < rows; ++r) {
+            xml += "<ROW/>";
+        }
+        return xml + "</ROWDATA></DATAPACKET>";
+    };
+    EXPECT_EQ(readCdsXml(sparse(2097, 2000), "a.xml").rowCount(), 2000u);
+
+    const std::string tooMany = sparse(2100, 2000);
+    try {
+        readCdsXml(tooMany, "a.xml");
+        ADD_FAILURE() << "no error";
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "'a.xml' holds more rows and fields than its size allows: 1998 rows of 2100 "
+                  "fields in " +
+                      std::to_string(tooMany.size()) + " bytes");
+    }
+}
+
 TEST(CdsXml, NamesWhatIsWrongInABrokenFile) {
     struct Case {
         std::string xml;
