@@ -3,7 +3,7 @@
 // and with the input's; then the value is written and the text read again. Where the names and
 // the value can stand in an INI line as they are (no line end, no blanks at their ends, no "]"
 // in the section, no "=" in the key...), the value must read back and the write must have
-// changed no byte but those of the key's old value.
+// changed no byte but those of the key's own line.
 #include "FuzzInput.h"
 #include "platform/IniFile.h"
 
@@ -92,13 +92,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     fuzz::check(after == value, "a value written reads back");
-    // Bytes taken out of the text: at most the old value with its quotes.
+    // Bytes taken out of the text: none when the key was added, else only bytes of the key's own
+    // line (the text after its "=" is written anew, blanks and quotes included).
     const std::string_view newText = ini.text();
-    const std::size_t kept =
-        std::min(fuzz::commonPrefix(oldText, newText) + fuzz::commonSuffix(oldText, newText),
-                 std::min(oldText.size(), newText.size()));
-    const std::size_t removed = oldText.size() - kept;
-    fuzz::check(removed <= (before == fuzz::kMissing ? 0 : before.size() + 2),
-                "a write changes no byte but those of the old value");
+    const std::size_t prefix = fuzz::commonPrefix(oldText, newText);
+    const std::size_t suffix = std::min(fuzz::commonSuffix(oldText, newText),
+                                        std::min(oldText.size(), newText.size()) - prefix);
+    const std::string_view removed =
+        std::string_view(oldText).substr(prefix, oldText.size() - prefix - suffix);
+    fuzz::check(before != fuzz::kMissing || removed.empty(), "adding a key takes out no byte");
+    fuzz::check(removed.find_first_of("\r\n") == std::string_view::npos,
+                "a write changes no byte of another line");
     return 0;
 }
