@@ -9,6 +9,7 @@
 #include "data/CdsWriter.h"
 #include "data/CdsXmlReader.h"
 #include "data/ChunkedInput.h"
+#include "data/TableFile.h"
 #include "platform/Error.h"
 #include "platform/FileIo.h"
 
@@ -19,14 +20,6 @@
 
 namespace quillby::fuzz {
 namespace {
-
-bool looksLikeXml(std::string_view bytes) {
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
-        bytes.remove_prefix(3);
-    }
-    const std::size_t first = bytes.find_first_not_of(" \t\r\n");
-    return first != std::string_view::npos && bytes[first] == '<';
-}
 
 // A file of this process, removed when it ends.
 class ScratchFile {
@@ -101,7 +94,7 @@ void checkRoundTrip(const Table& table) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quillby;
     const std::string_view bytes = fuzz::asText(data, size);
-    const bool xml = fuzz::looksLikeXml(bytes);
+    const bool xml = looksLikeXml(bytes);
     Table table;
     std::string error;
     try {

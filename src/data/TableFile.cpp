@@ -8,8 +8,6 @@
 
 namespace quillby {
 
-namespace {
-
 bool looksLikeXml(std::string_view bytes) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
         bytes.remove_prefix(3);
@@ -17,8 +15,6 @@ bool looksLikeXml(std::string_view bytes) {
     const std::size_t first = bytes.find_first_not_of(" \t\r\n");
     return first != std::string_view::npos && bytes[first] == '<';
 }
-
-} // namespace
 
 Table readTableFile(const std::filesystem::path& path) {
     const std::filesystem::path found = findFileIgnoringCase(path);
