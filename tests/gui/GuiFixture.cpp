@@ -44,6 +44,15 @@ TForm1& GuiFixture::makeWindow() {
     return *m_window;
 }
 
+TForm1& GuiFixture::showLoadedWindow() {
+    writeAirports();
+    writeFlights();
+    TForm1& window = makeWindow();
+    window.show();
+    window.LoadFlighPlans1->trigger();
+    return window;
+}
+
 void GuiFixture::writeAirports() {
     Table airports({{"ICAO_CODE", 4}, {"DESCRIPTION", 30}});
     const std::pair<const char*, const char*> rows[] = {{"LIRF", "Roma Fiumicino"},

@@ -77,6 +77,8 @@ public:
     // A main window made with services(); the fixture keeps it.
     TForm1& makeWindow();
     TForm1& window() { return *m_window; }
+    // Both tables written, the window made and shown, and File > "Load  FlighPlans" chosen.
+    TForm1& showLoadedWindow();
 
     // Table files of the working folder.
     void writeAirports();

@@ -107,11 +107,7 @@ TEST(MainWindow, ShowingItChoosesDeparturesFillsThePanelsAndPlacesTheDefaultAirp
 
 TEST(MainWindow, ShowsTodaysDeparturesAndArrivalsOfTheChosenAirport) {
     GuiFixture f;
-    f.writeAirports();
-    f.writeFlights();
-    TForm1& w = f.makeWindow();
-    w.show();
-    w.LoadFlighPlans1->trigger();
+    TForm1& w = f.showLoadedWindow();
     EXPECT_TRUE(gridRows(w).isEmpty()) << "no airport chosen yet";
 
     chooseAirport(w.DBLookupComboBox1, "Roma Fiumicino");
@@ -137,11 +133,7 @@ TEST(MainWindow, ShowsTodaysDeparturesAndArrivalsOfTheChosenAirport) {
 
 TEST(MainWindow, TypingANamesFirstLettersChoosesTheAirport) {
     GuiFixture f;
-    f.writeAirports();
-    f.writeFlights();
-    TForm1& w = f.makeWindow();
-    w.show();
-    w.LoadFlighPlans1->trigger();
+    TForm1& w = f.showLoadedWindow();
     w.DBLookupComboBox1->setFocus();
     QTest::keyClicks(w.DBLookupComboBox1, "Rom");
     EXPECT_EQ(w.DBLookupComboBox1->currentText(), "Roma Fiumicino");
@@ -237,11 +229,7 @@ TEST(MainWindow, ConvertsThroughTheFileDialogAndShowsProgress) {
 
 TEST(MainWindow, ExitClosesBothTablesThenTheWindowAndWritesTheSettings) {
     GuiFixture f;
-    f.writeAirports();
-    f.writeFlights();
-    TForm1& w = f.makeWindow();
-    w.show();
-    w.LoadFlighPlans1->trigger();
+    TForm1& w = f.showLoadedWindow();
     w.DefaultAirport = "LIRF";
     w.Exit1->trigger();
     EXPECT_FALSE(w.isVisible());
@@ -323,11 +311,7 @@ TEST(OptionsDialog, ChangesTheDefaultAirportOnlyOnOkWithAnAirportChosen) {
 
 TEST(Screenshots, OfABoardTheMenuTheOptionsAndTheAboutBox) {
     GuiFixture f;
-    f.writeAirports();
-    f.writeFlights();
-    TForm1& w = f.makeWindow();
-    w.show();
-    w.LoadFlighPlans1->trigger();
+    TForm1& w = f.showLoadedWindow();
     chooseAirport(w.DBLookupComboBox1, "Roma Fiumicino");
     saveScreenshot(w, "main-window-board");
 
@@ -368,11 +352,7 @@ TEST(MainWindowFaults, AFailedSettingsWriteAtCloseIsShownAndTheWindowStillCloses
 // The board's table, loaded before an import, is never written back over the import's file.
 TEST(MainWindowFaults, AFlightTableLoadedBeforeAnImportNeverOverwritesTheNewerFile) {
     GuiFixture f;
-    f.writeAirports();
-    f.writeFlights();
-    TForm1& w = f.makeWindow();
-    w.show();
-    w.LoadFlighPlans1->trigger();
+    TForm1& w = f.showLoadedWindow();
     f.dir.write("Aircraft.TXT", "AC#1,0,\"A\"\r\n");
     f.nextFile = f.dir / "Aircraft.TXT";
     w.Aircraft1->trigger();
