@@ -72,10 +72,7 @@ int runBoard(const std::vector<std::string>& args) {
             selection.titles.emplace_back(kBoardColumns[c].title);
         }
     }
-    selection.rows.reserve(flights.rowCount());
-    for (std::size_t i = 0; i < flights.rowCount(); ++i) {
-        selection.rows.push_back(flights.rowAt(i));
-    }
+    selection.rows.assign(flights.rows().begin(), flights.rows().end());
 
     if (format == OutputFormat::Text) {
         std::string heading = arrivals ? "Arrivals at " : "Departures from ";

@@ -154,6 +154,13 @@ RowIndex Dataset::rowAt(std::size_t position) const {
     return view()[position];
 }
 
+std::span<const RowIndex> Dataset::rows() const {
+    if (!m_open) {
+        return {};
+    }
+    return view();
+}
+
 const std::vector<RowIndex>& Dataset::view() const {
     if (m_viewValid) {
         return m_view;

@@ -4,6 +4,7 @@
 #include "platform/Table.h"
 
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,7 @@ public:
     // The rows of the view: none while closed.
     std::size_t rowCount() const;
     RowIndex rowAt(std::size_t position) const;
+    std::span<const RowIndex> rows() const;
     std::string_view text(std::size_t position, std::size_t field) const {
         return m_table.text(rowAt(position), field);
     }

@@ -22,11 +22,7 @@ Table flights(std::initializer_list<std::array<const char*, 3>> rows) {
 }
 
 std::vector<RowIndex> shown(const Dataset& d) {
-    std::vector<RowIndex> rows;
-    for (std::size_t i = 0; i < d.rowCount(); ++i) {
-        rows.push_back(d.rowAt(i));
-    }
-    return rows;
+    return {d.rows().begin(), d.rows().end()};
 }
 
 RowFilter departuresOn(const char* code, const char* digit) {

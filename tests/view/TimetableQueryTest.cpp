@@ -38,11 +38,7 @@ Table flights() {
 }
 
 std::vector<RowIndex> shown(const Dataset& d) {
-    std::vector<RowIndex> rows;
-    for (std::size_t i = 0; i < d.rowCount(); ++i) {
-        rows.push_back(d.rowAt(i));
-    }
-    return rows;
+    return {d.rows().begin(), d.rows().end()};
 }
 
 void apply(const TimetableQuery& q, Dataset& d) {
