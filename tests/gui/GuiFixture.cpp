@@ -2,6 +2,7 @@
 
 #include "data/Schemas.h"
 #include "data/TableFile.h"
+#include "import/FlightTableWriter.h"
 #include "gui/FlightGridModel.h"
 
 #include <QDialog>
@@ -69,35 +70,22 @@ void GuiFixture::writeAirports() {
 
 void GuiFixture::writeFlights() {
     Table flights = makeFlightTable();
-    using namespace flightTable;
-    struct Row {
-        const char *dep, *depName, *arr, *arrName, *airline, *flight, *timeDep, *timeArr, *daysDep,
-            *daysArr;
-    };
-    const Row rows[] = {
-        {"LIRF", "Roma Fiumicino", "EGLL", "London Heathrow", "Alitalia", "AZ202", "09:40", "11:30",
+    FlightTableWriter writer(flights);
+    // Airline, departure code and name, arrival code and name, flight, times, weekdays.
+    const FlightLeg legs[] = {
+        {"Alitalia", "LIRF", "Roma Fiumicino", "EGLL", "London Heathrow", "AZ202", "09:40", "11:30",
          "0123456", "0123456"},
-        {"LIRF", "Roma Fiumicino", "LSZH", "Z\xFCrich", "Swiss", "LX1727", "07:05", "08:40", "3",
+        {"Swiss", "LIRF", "Roma Fiumicino", "LSZH", "Z\xFCrich", "LX1727", "07:05", "08:40", "3",
          "3"},
-        {"EGLL", "London Heathrow", "LIRF", "Roma Fiumicino", "British Airways", "BA548", "06:45",
+        {"British Airways", "EGLL", "London Heathrow", "LIRF", "Roma Fiumicino", "BA548", "06:45",
          "10:20", "0123456", "0123456"},
-        {"LIRF", "Roma Fiumicino", "LIMC", "Milano Malpensa", "Alitalia", "AZ2010", "06:45",
+        {"Alitalia", "LIRF", "Roma Fiumicino", "LIMC", "Milano Malpensa", "AZ2010", "06:45",
          "07:55", "1", "1"},
-        {"LIMC", "Milano Malpensa", "LIRF", "Roma Fiumicino", "Alitalia", "AZ2011", "08:30",
+        {"Alitalia", "LIMC", "Milano Malpensa", "LIRF", "Roma Fiumicino", "AZ2011", "08:30",
          "09:40", "3", "3"},
     };
-    for (const Row& r : rows) {
-        const RowIndex i = flights.appendRow();
-        flights.setValue(i, kIcaoCodeDep, r.dep);
-        flights.setValue(i, kDepApt, r.depName);
-        flights.setValue(i, kIcaoCodeArr, r.arr);
-        flights.setValue(i, kDestApt, r.arrName);
-        flights.setValue(i, kAirline, r.airline);
-        flights.setValue(i, kFlight, r.flight);
-        flights.setValue(i, kTimeDep, r.timeDep);
-        flights.setValue(i, kTimeArr, r.timeArr);
-        flights.setValue(i, kSchedulingDep, r.daysDep);
-        flights.setValue(i, kSchedulingArr, r.daysArr);
+    for (const FlightLeg& leg : legs) {
+        writer.append(leg);
     }
     writeTableFile(flights, dir / "flight.cds");
 }
